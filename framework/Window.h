@@ -1,0 +1,89 @@
+// Windows built from layouts, found by class through the registry
+// (one instance per class), with their controls found by name.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "framework/Controls.h"
+#include "framework/Layout.h"
+
+namespace fw {
+
+class Window : public QWidget {
+  Q_OBJECT
+ public:
+  // Builds the window and its controls from the layout, in the layout's order,
+  // applying every initial value, and enters it in the registry under the layout's
+  // class name. No handler is bound yet, so initial values raise no event: the
+  // subclass binds its handlers in its own constructor, after this one has run.
+  explicit Window(const WindowLayout& layout);
+  ~Window() override;
+
+  // Makes the window visible and brings it to the front.
+  void Show();
+
+  const std::string& ClassName() const { return className_; }
+
+  // The control of that name and class; throws std::logic_error when there is none.
+  template <class C>
+  C& Get(std::string_view name) const {
+    auto* control = qobject_cast<C*>(Find(name));
+    if (!control) throw std::logic_error("no control " + std::string(name) + " of that class");
+    return *control;
+  }
+  QWidget* Find(std::string_view name) const;  // nullptr when there is none
+
+  // Shorthands for the common accessors.
+  StaticText& Label(std::string_view name) const { return Get<StaticText>(name); }
+  EditField& Field(std::string_view name) const { return Get<EditField>(name); }
+  RadioButton& RadioOf(std::string_view name) const { return Get<RadioButton>(name); }
+  ListBox& List(std::string_view name) const { return Get<ListBox>(name); }
+
+  // Binds a handler to an event of a named control. Handlers run one at a time;
+  // an exception that escapes one goes to the handler of unhandled errors.
+  void OnAction(std::string_view control, std::function<void()> handler);          // push/radio
+  void OnTextChange(std::string_view control, std::function<void()> handler);      // edit field
+  void OnValueChanged(std::string_view control, std::function<void()> handler);    // scroll bar
+  void OnCellClick(std::string_view control,
+                   std::function<bool(int row, int column, int x, int y)> handler);  // list box
+  void OnCellTextChange(std::string_view control, std::function<void(int row, int column)> handler);
+
+ protected:
+  // Window events, called by the framework on the window itself.
+  virtual void Event_Activate() {}  // each time the window becomes the active window
+  virtual void Event_Resizing() {}  // while the user changes its height
+
+  bool event(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  std::string className_;
+  struct Private;
+  std::unique_ptr<Private> d_;
+};
+
+// The registry of open windows, one per class name.
+Window* OpenWindow(std::string_view className);
+
+// The one instance of window class W (a subclass of Window, default-constructible,
+// with `static const WindowLayout& Layout()`): the open one, else a new one.
+template <class W>
+W& SoleInstance() {
+  if (auto* open = dynamic_cast<W*>(OpenWindow(W::Layout().className))) return *open;
+  return *new W();
+}
+
+// Opening a window as every button of the program does: its instance, then Show.
+template <class W>
+W& ShowWindow() {
+  W& window = SoleInstance<W>();
+  window.Show();
+  return window;
+}
+
+}  // namespace fw

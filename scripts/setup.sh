@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what the build needs on Debian 12, only when something is missing.
+set -euo pipefail
+packages=(build-essential cmake ninja-build pkg-config git
+          qt6-base-dev qt6-svg-dev libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev
+          xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo_cmd=""
+  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
+fi

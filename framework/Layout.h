@@ -47,6 +47,7 @@ enum ControlFlag : unsigned {
   Hidden = 1u << 8,         // invisible at creation
   Disabled = 1u << 9,
   ReadOnly = 1u << 10,      // edit field the user cannot type into
+  NoBorder = 1u << 11,      // rectangle drawn without its border (a scrolled panel)
 };
 
 // One control of a layout. Positions are in pixels from the top-left corner of the
@@ -99,7 +100,7 @@ ControlSpec Group(std::string name, int left, int top, int width, int height, QS
                   int textSize = 12, unsigned flags = NoFlags, std::string parent = {});
 ControlSpec LineRow(std::string name, int x1, int y1, int x2, int y2, std::string parent = {});
 ControlSpec RectangleRow(std::string name, int left, int top, int width, int height,
-                         std::string parent = {});
+                         std::string parent = {}, unsigned flags = NoFlags);
 ControlSpec RoundRectangleRow(std::string name, int left, int top, int width, int height,
                               int corner = 16, std::string parent = {});
 ControlSpec ScrollBarRow(std::string name, int left, int top, int width, int height,

@@ -4,12 +4,16 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/Controls.h"
 #include "framework/Layout.h"
+
+class QMenuBar;
 
 namespace fw {
 
@@ -20,6 +24,7 @@ class Window : public QWidget {
   // applying every initial value, and enters it in the registry under the layout's
   // class name. No handler is bound yet, so initial values raise no event: the
   // subclass binds its handlers in its own constructor, after this one has run.
+  // A window whose layout says `visible` is shown at once.
   explicit Window(const WindowLayout& layout);
   ~Window() override;
 
@@ -27,6 +32,11 @@ class Window : public QWidget {
   void Show();
 
   const std::string& ClassName() const { return className_; }
+
+  // The size of the window's content (the area the layout's positions refer to),
+  // in pixels; the menu bar lies above it.
+  int Width() const;
+  int Height() const;
 
   // The control of that name and class; throws std::logic_error when there is none.
   template <class C>
@@ -36,12 +46,20 @@ class Window : public QWidget {
     return *control;
   }
   QWidget* Find(std::string_view name) const;  // nullptr when there is none
+  QWidget& Control(std::string_view name) const;  // any class; throws when there is none
 
   // Shorthands for the common accessors.
   StaticText& Label(std::string_view name) const { return Get<StaticText>(name); }
   EditField& Field(std::string_view name) const { return Get<EditField>(name); }
   RadioButton& RadioOf(std::string_view name) const { return Get<RadioButton>(name); }
+  PushButton& ButtonOf(std::string_view name) const { return Get<PushButton>(name); }
+  ScrollBar& ScrollBarOf(std::string_view name) const { return Get<ScrollBar>(name); }
   ListBox& List(std::string_view name) const { return Get<ListBox>(name); }
+
+  // Moves a control vertically; `top` is in the coordinates of its parent control
+  // (of the window's content for a control that lies on the window). Its
+  // children move with it.
+  void SetTop(std::string_view control, int top);
 
   // Binds a handler to an event of a named control. Handlers run one at a time;
   // an exception that escapes one goes to the handler of unhandled errors.
@@ -52,6 +70,11 @@ class Window : public QWidget {
                    std::function<bool(int row, int column, int x, int y)> handler);  // list box
   void OnCellTextChange(std::string_view control, std::function<void(int row, int column)> handler);
 
+  // True while one of this window's handlers runs.
+  bool HandlerRunning() const;
+
+  QMenuBar& MenuBar() const;
+
  protected:
   // Window events, called by the framework on the window itself.
   virtual void Event_Activate() {}  // each time the window becomes the active window
@@ -60,8 +83,18 @@ class Window : public QWidget {
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Runs a handler of this window: one at a time, exceptions to the handler of
+  // unhandled errors, and a window closed meanwhile destroyed only afterwards.
+  template <class R, class F>
+  R Run(F&& handler, R fallback);
+  void Build(const WindowLayout& layout);
+  void BuildControl(const ControlSpec& spec);
+  void Place(const WindowLayout& layout);
+  void Leave();
+
   std::string className_;
   struct Private;
   std::unique_ptr<Private> d_;
@@ -69,6 +102,9 @@ class Window : public QWidget {
 
 // The registry of open windows, one per class name.
 Window* OpenWindow(std::string_view className);
+std::vector<Window*> OpenWindows();  // in the order they were opened
+// Destroys every open window at once (the exit steps).
+void DestroyAllWindows();
 
 // The one instance of window class W (a subclass of Window, default-constructible,
 // with `static const WindowLayout& Layout()`): the open one, else a new one.

@@ -23,13 +23,6 @@ QRectF PictureTarget(const QSvgRenderer& picture, const QRect& area, bool centre
   return QRectF(topLeft, size);
 }
 
-void PaintPicture(QWidget& widget, const Picture& picture, bool centred) {
-  if (!picture) return;
-  QPainter painter(&widget);
-  painter.setRenderHint(QPainter::Antialiasing);
-  picture->render(&painter, PictureTarget(*picture, widget.rect(), centred));
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- StaticText
@@ -284,31 +277,24 @@ void ListBox::mousePressEvent(QMouseEvent* event) {
   }
 }
 
-// -------------------------------------------------------- Canvas, ImageWell
+// --------------------------------------------------------------- PictureView
 
-Canvas::Canvas(QWidget* parent) : QWidget(parent) {
+PictureView::PictureView(QWidget* parent, bool centred) : QWidget(parent), centred_(centred) {
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Canvas::SetBackdrop(Picture picture) {
+void PictureView::SetPicture(Picture picture) {
   picture_ = std::move(picture);
   update();
 }
 
-void Canvas::paintEvent(QPaintEvent*) { PaintPicture(*this, picture_, false); }
-
-ImageWell::ImageWell(QWidget* parent) : QWidget(parent) {
-  setFocusPolicy(Qt::NoFocus);
-  setAttribute(Qt::WA_TransparentForMouseEvents);
+void PictureView::paintEvent(QPaintEvent*) {
+  if (!picture_) return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  picture_->render(&painter, PictureTarget(*picture_, rect(), centred_));
 }
-
-void ImageWell::SetImage(Picture picture) {
-  picture_ = std::move(picture);
-  update();
-}
-
-void ImageWell::paintEvent(QPaintEvent*) { PaintPicture(*this, picture_, true); }
 
 // ------------------------------------------------ GroupBox, Line, Rectangle
 

@@ -134,34 +134,38 @@ class ListBox : public QTableWidget {
   std::optional<std::pair<int, int>> pendingEdit_;
 };
 
-// A picture as the control's fixed backdrop; takes no focus and no clicks.
-class Canvas : public QWidget {
+// A control that shows a picture; takes no focus and no clicks.
+class PictureView : public QWidget {
   Q_OBJECT
  public:
-  explicit Canvas(QWidget* parent);
-  void SetBackdrop(Picture picture);
-  const Picture& Backdrop() const { return picture_; }
+  PictureView(QWidget* parent, bool centred);
+  void SetPicture(Picture picture);
+  const Picture& CurrentPicture() const { return picture_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   Picture picture_;
+  bool centred_;
+};
+
+// A picture as the control's fixed backdrop, from its top-left corner.
+class Canvas : public PictureView {
+  Q_OBJECT
+ public:
+  explicit Canvas(QWidget* parent) : PictureView(parent, false) {}
+  void SetBackdrop(Picture picture) { SetPicture(std::move(picture)); }
+  const Picture& Backdrop() const { return CurrentPicture(); }
 };
 
 // A picture shown centred in the control.
-class ImageWell : public QWidget {
+class ImageWell : public PictureView {
   Q_OBJECT
  public:
-  explicit ImageWell(QWidget* parent);
-  void SetImage(Picture picture);
-  const Picture& Image() const { return picture_; }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  Picture picture_;
+  explicit ImageWell(QWidget* parent) : PictureView(parent, true) {}
+  void SetImage(Picture picture) { SetPicture(std::move(picture)); }
+  const Picture& Image() const { return CurrentPicture(); }
 };
 
 class GroupBox : public QGroupBox {

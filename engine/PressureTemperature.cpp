@@ -1,0 +1,52 @@
+// Pressure from temperature and volume, and temperature from pressure and volume.
+#include <cmath>
+#include <utility>
+
+#include "engine/DampedSecant.h"
+#include "engine/Globals.h"
+
+namespace {
+
+// The pressure rises strictly with T, so one search of 500 passes is plenty:
+// the damped secant halves the error on every pass.
+constexpr int temperaturePasses = 500;
+
+double RedlichKwong(double a, double b, double T, double V) {
+  return (R * T) / (V - b) - a / ((std::sqrt(T) * V) * (V + b));
+}
+
+// The temperature at which the attraction term alone balances the repulsion:
+// the root for P = 0, an upper bound of the root for P < 0.
+double ZeroPressureTemperature(double a, double b, double V) {
+  return std::pow(a * (V - b) / (R * V * (V + b)), 2.0 / 3.0);
+}
+
+}  // namespace
+
+double Engine::Pressure(const Composition& x, double T, double V) {
+  const double bmix = bMixture(x);
+  if (!(bmix < V) || !(T > 0.0)) return 0.0;
+  return RedlichKwong(aMixture(x), bmix, T, V);
+}
+
+std::optional<double> Engine::Temperature(const Composition& x, double P, double V) {
+  const double bmix = bMixture(x);
+  const double amix = aMixture(x);
+  if (!std::isfinite(P) || !std::isfinite(V) || !(bmix < V)) return std::nullopt;
+  const auto residual = [&](double T) { return P - RedlichKwong(amix, bmix, T, V); };
+
+  // Above zero pressure the repulsion alone gives a lower bound of the root;
+  // at or below it the zero-pressure temperature bounds the root from above.
+  const double t0 = P > 0.0 ? P * (V - bmix) / R : ZeroPressureTemperature(amix, bmix, V);
+  if (!(t0 > 0.0) || !std::isfinite(t0)) return std::nullopt;  // no attraction and P <= 0: no root
+  const double t1 = t0 + 10.0;
+  SecantState s{t1, residual(t1), t0, residual(t0), 0.0};
+  if (std::abs(s.fw) < std::abs(s.fu)) {
+    std::swap(s.u, s.w);
+    std::swap(s.fu, s.fw);
+  }
+  s.d = (s.u - s.w) / 2.0;
+  const SecantResult result = DampedSecant(residual, s, temperaturePasses);
+  if (!result.converged) return std::nullopt;
+  return result.point;
+}

@@ -1,0 +1,130 @@
+// Roots of the cubic in molar volume, the choice among them, and density.
+#include <utility>
+#include <cmath>
+#include <numbers>
+
+#include "engine/Globals.h"
+#include "engine/Services.h"
+
+namespace {
+
+constexpr double oneThird = 0.3333333333333333;
+constexpr double pi = std::numbers::pi;
+const double sqrt3 = std::sqrt(3.0);
+
+// sqrt(c*c + sign), written so that it neither overflows for huge |c| nor
+// loses precision; sign is +1 or -1 (with |c| > 1 for -1).
+double HypotenuseLike(double c, double sign) {
+  const double ac = std::abs(c);
+  if (ac <= 1.0) return std::sqrt(c * c + sign);
+  return ac * std::sqrt(1.0 + sign / (ac * ac));
+}
+
+// t'^3 + p t' + q = 0 with p = 0: one real cube root and its complex pair.
+void SolveZeroP(double q, CubicRoots& r) {
+  const double t = std::cbrt(-q);
+  r[0] = {t, -t / 2.0, -t / 2.0};
+  const double im = std::abs(t) * sqrt3 / 2.0;
+  r[1] = {0.0, -im, im};
+}
+
+// p > 0: one real root, hyperbolic form. The cube roots u and 1/u are taken of
+// |c| + sqrt(c^2 + 1) and swapped for c < 0, which avoids the cancellation of
+// c + sqrt(c^2 + 1) for negative c.
+bool SolvePositiveP(double p, double q, CubicRoots& r) {
+  const double m = 2.0 * std::sqrt(p / 3.0);
+  const double c = 3.0 * q / (p * m);
+  if (!std::isfinite(c)) return false;
+  const double w = std::abs(c) + HypotenuseLike(c, 1.0);
+  double u = std::pow(w, oneThird);
+  double v = std::pow(w, -oneThird);
+  if (c < 0.0) std::swap(u, v);
+  const double A = (u + v) * sqrt3 / 4.0;
+  const double B = -(u - v) / 4.0;
+  r[0] = {2.0 * B * m, -B * m, -B * m};
+  r[1] = {0.0, -A * m, A * m};
+  return true;
+}
+
+// Both return false, solving nothing, when p is so small against q that c
+// overflows: the cubic is then t'^3 + q = 0 to within rounding.
+
+// p < 0: one real root (|c| > 1, hyperbolic form) or three (trigonometric form).
+bool SolveNegativeP(double p, double q, CubicRoots& r) {
+  const double s = std::sqrt(-p / 3.0);
+  const double m = 2.0 * s;
+  const double c = 3.0 * q / (2.0 * p * s);
+  if (!std::isfinite(c)) return false;
+  if (std::abs(c) > 1.0) {
+    const double w = std::abs(c) + HypotenuseLike(c, -1.0);
+    const double u = std::pow(w, oneThird);
+    const double v = std::pow(w, -oneThird);
+    const double sign = c < 0.0 ? 1.0 : -1.0;
+    r[0][2] = sign * ((u + v) / 4.0) * m;
+    r[1][2] = -sign * ((u - v) * sqrt3 / 4.0) * m;
+    r[0][1] = r[0][2];
+    r[1][1] = -r[1][2];
+    r[0][0] = -2.0 * r[0][2];
+    r[1][0] = 0.0;
+    return true;
+  }
+  const double theta = std::acos(c);
+  r[0] = {m * std::cos((theta + 4.0 * pi) / 3.0), m * std::cos((theta + 2.0 * pi) / 3.0),
+          m * std::cos(theta / 3.0)};
+  r[1] = {0.0, 0.0, 0.0};
+  return true;
+}
+
+}  // namespace
+
+CubicRoots Engine::CubicEquation(double c1, double c2, double c3) {
+  CubicRoots r{};
+  const double p = (3.0 * c2 - c1 * c1) / 3.0;
+  const double q = (2.0 * c1 * c1 * c1 - 9.0 * c1 * c2 + 27.0 * c3) / 27.0;
+  const bool solved = (p > 0.0 && SolvePositiveP(p, q, r)) || (p < 0.0 && SolveNegativeP(p, q, r));
+  if (!solved) SolveZeroP(q, r);
+  for (int k = 0; k < 3; ++k) r[0][k] = r[0][k] - c1 / 3.0;
+  return r;
+}
+
+CubicRoots Engine::Volume(const Composition& x, double T, double P) {
+  const double amix = aMixture(x);
+  const double bmix = bMixture(x);
+  lastVolumeCoVolume_ = bmix;
+  if (P == 0.0) return CubicRoots{};
+  const double pst = P * std::sqrt(T);
+  return CubicEquation(-R * T / P, -bmix * bmix - R * T * bmix / P + amix / pst, -amix * bmix / pst);
+}
+
+double Engine::VolumeChoice(CubicRoots& roots, int rank) {
+  return VolumeChoice(roots, rank, lastVolumeCoVolume_);
+}
+
+double Engine::VolumeChoice(CubicRoots& roots, int rank, double coVolume) {
+  std::array<double, 3> found{};
+  int count = 0;
+  for (int k = 0; k < 3; ++k) {
+    RuntimeBackgroundTask();
+    if (roots[1][k] != 0.0) roots[0][k] = 0.0;  // a complex root stands as 0 for the caller
+    else if (roots[0][k] > coVolume && std::isfinite(roots[0][k])) found[count++] = roots[0][k];
+  }
+  if (count == 0) return 0.0;
+  for (int k = 1; k < count; ++k)  // largest first
+    for (int m = k; m > 0 && found[m] > found[m - 1]; --m) std::swap(found[m], found[m - 1]);
+  switch (rank) {
+    case 1: return found[count / 2];
+    case 2: return found[count - 1];
+    default: return found[0];
+  }
+}
+
+double Engine::Density(const Composition& x, double V) {
+  MolecularMasses();
+  if (!(V > 0.0)) return 0.0;
+  double mass = 0.0;
+  for (int i = 0; i < ComponentCount; ++i) {
+    RuntimeBackgroundTask();
+    mass += x[i] * MM[i];
+  }
+  return mass / V;
+}

@@ -1,0 +1,115 @@
+#include "windows/single_phase/IsochoreTable.h"
+
+#include <QSaveFile>
+
+#include "framework/Numbers.h"
+#include "windows/single_phase/Messages.h"
+#include "windows/single_phase/RootChoiceForm.h"
+#include "windows/single_phase/Windows1252.h"
+
+namespace single_phase {
+
+namespace {
+
+constexpr double kCelsiusOffset = 273.15;  // K at 0 °C
+
+IsochoreVolume& StoredIsochoreVolume() {
+  static IsochoreVolume state;
+  return state;
+}
+
+// The temperatures from tmin to tmax (K), or empty when there would be more than
+// kMaxIsochoreRows of them or a step would leave the temperature unchanged.
+std::optional<std::vector<double>> StepTemperatures(double tmin, double tmax, double step) {
+  std::vector<double> kelvins;
+  double t = tmin - step;
+  while (true) {
+    const double next = t + step;
+    if (!(next > t)) return std::nullopt;
+    t = next;
+    if (t > tmax) return kelvins;
+    if (kelvins.size() == static_cast<std::size_t>(kMaxIsochoreRows)) return std::nullopt;
+    kelvins.push_back(t);
+  }
+}
+
+QString PressureText(const IsochoreVolume& state, double kelvin) {
+  // At or below 0 K and at no physical volume there is no pressure.
+  if (!(kelvin > 0.0) || !IsPhysicalVolume(state.composition, state.volume)) return kNoSolution;
+  return fw::ResultText(Globals.Pressure(state.composition, kelvin, state.volume));
+}
+
+}  // namespace
+
+void RememberIsochoreVolume(const IsochoreVolume& state) { StoredIsochoreVolume() = state; }
+
+const IsochoreVolume& LastIsochoreVolume() { return StoredIsochoreVolume(); }
+
+IsochorePlan PlanIsochore(std::optional<double> minimumCelsius,
+                          std::optional<double> maximumCelsius, std::optional<double> interval) {
+  IsochorePlan plan;
+  const double tmin = minimumCelsius.value_or(0.0) + kCelsiusOffset;
+  const double tmax = maximumCelsius.value_or(0.0) + kCelsiusOffset;
+  const double step = interval.value_or(0.0);
+  plan.minimumBad = !minimumCelsius || tmin < 0.0;
+  plan.maximumBad = !maximumCelsius || (minimumCelsius && !(tmax > tmin));
+  plan.intervalBad = !interval || !(step > 0.0);
+  if (!plan.Ok()) return plan;
+  std::optional<std::vector<double>> kelvins = StepTemperatures(tmin, tmax, step);
+  if (!kelvins) {
+    plan.intervalBad = true;
+    return plan;
+  }
+  plan.kelvins = std::move(*kelvins);
+  return plan;
+}
+
+std::vector<IsochoreRow> IsochoreRows(const IsochoreVolume& state,
+                                      const std::vector<double>& kelvins) {
+  std::vector<IsochoreRow> rows;
+  rows.reserve(kelvins.size());
+  for (const double kelvin : kelvins) {
+    rows.push_back({fw::Str(kelvin - kCelsiusOffset), PressureText(state, kelvin)});
+  }
+  return rows;
+}
+
+QString IsochoreDensityText(const IsochoreVolume& state) {
+  if (!IsPhysicalVolume(state.composition, state.volume)) return kNoSolution;
+  return fw::ResultText(Globals.Density(state.composition, state.volume));
+}
+
+QString IsochoreFileName(double volume) { return fw::Str(volume) + QStringLiteral(".txt"); }
+
+QStringList IsochoreFileLines(const std::vector<IsochoreRow>& rows) {
+  QStringList lines = {
+      QStringLiteral("Redlich-Kwong equation of state"),
+      QStringLiteral("reference: Redlich & Kwong (1949)"),
+      QStringLiteral("Temperature, Pressure"),
+      QStringLiteral("(Celsius), (MPa)"),
+  };
+  for (const IsochoreRow& row : rows) lines.push_back(row.temperature + ", " + row.pressure);
+  return lines;
+}
+
+bool WriteIsochoreFile(const QString& name, const QStringList& lines) {
+  // A bare name only: the file goes to the working directory and nowhere else.
+  if (name.isEmpty() || name.contains('/') || name.contains('\\')) return false;
+  QByteArray content;
+  for (const QString& line : lines) {
+    const std::optional<QByteArray> bytes = ToWindows1252(line);
+    if (!bytes) return false;
+    content += *bytes;
+    content += '\n';
+  }
+  QSaveFile file(name);
+  file.setDirectWriteFallback(false);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(content) != content.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace single_phase

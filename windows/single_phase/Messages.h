@@ -1,0 +1,13 @@
+// The texts with which the windows answer bad input and impossible states.
+#pragma once
+
+#include <QString>
+
+namespace single_phase {
+
+// An entry that is no number.
+inline const QString kPutNumber = QStringLiteral("put number");
+// A result that does not exist (no physical state, a failed search, a value that is not finite).
+inline const QString kNoSolution = QStringLiteral("no solution");
+
+}  // namespace single_phase

@@ -1,0 +1,19 @@
+// "Pressures": the pressure of the mixture at a molar volume and temperature,
+// and the door to the isochore at that molar volume.
+#pragma once
+
+#include "framework/Window.h"
+
+class PressureWindow : public fw::Window {
+  Q_OBJECT
+ public:
+  PressureWindow();
+  static const fw::WindowLayout& Layout();
+
+ private:
+  void calculate_Action();
+  void Kelvin_Action();
+  void Celsius_Action();
+  void Clear_Action();
+  void PushButton1_Action();
+};

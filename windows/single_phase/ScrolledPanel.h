@@ -1,0 +1,51 @@
+// A window taller inside than on screen: all its controls sit on one panel
+// (`Rectangle1`) that a vertical scroll bar (`ScrollBar1`) at the right edge
+// moves, and the window's height may change between fixed limits.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/Layout.h"
+#include "framework/Window.h"
+
+namespace single_phase {
+
+// The numbers of one scrolled window, in pixels.
+struct ScrolledPanelSize {
+  int panelWidth;      // the window's width less the scroll bar
+  int panelHeight;     // the window's greatest height
+  int startHeight;     // the window's height when created
+};
+
+inline constexpr int kScrollBarWidth = 15;
+
+// The scroll bar's height and maximum at one window height.
+struct ScrollFit {
+  int barHeight;
+  int maximum;
+};
+ScrollFit FitScrollBar(const ScrolledPanelSize& size, int windowHeight);
+
+// The panel row (first in the layout) and the scroll bar row.
+fw::ControlSpec PanelRow(const ScrolledPanelSize& size);
+fw::ControlSpec ScrollBarRowFor(const ScrolledPanelSize& size);
+
+// The panel's name, for the parent column of the controls on it.
+inline const std::string kPanel = "Rectangle1";
+
+// Binds ScrollBar1's ValueChanged; the window calls Resizing() from Event_Resizing.
+class ScrolledPanel {
+ public:
+  ScrolledPanel(fw::Window& window, ScrolledPanelSize size);
+  // Fits the scroll bar to the window's current height.
+  void Resizing();
+
+ private:
+  void ScrollBar1_ValueChanged();
+
+  fw::Window& window_;
+  ScrolledPanelSize size_;
+};
+
+}  // namespace single_phase

@@ -1,0 +1,94 @@
+#include "windows/single_phase/TemperatureWindow.h"
+
+#include <cmath>
+
+#include "engine/Globals.h"
+#include "framework/Numbers.h"
+#include "windows/single_phase/RootChoiceForm.h"
+#include "windows/single_phase/UnitPair.h"
+
+using namespace single_phase;
+
+namespace {
+constexpr double kCelsiusOffset = 273.15;  // K at 0 °C
+}
+
+const fw::WindowLayout& TemperatureWindow::Layout() {
+  static const fw::WindowLayout layout = [] {
+    fw::WindowLayout l{.className = "TemperatureWindow", .title = "Temperatures", .width = 470, .height = 270, .controls = {}};
+    l.visible = false;
+    l.controls = {
+        fw::Text("MolarVolume", 20, 20, 130, 25, "Molar Volume", 16),
+        fw::RoundRectangleRow("RoundRectangle1", 20, 180, 430, 70),
+        fw::Text("Temperature", 34, 188, 115, 25, "Temperature", 16, fw::NoFlags,
+                 "RoundRectangle1"),
+        fw::Text("Result", 160, 188, 120, 25, {}, 16, fw::NoFlags, "RoundRectangle1"),
+        fw::Text("StaticText4", 290, 188, 80, 25, "Kelvin", 16, fw::NoFlags, "RoundRectangle1"),
+    };
+    for (auto& row : UnitPairRows(370, 188, "RoundRectangle1")) l.controls.push_back(std::move(row));
+    const std::vector<fw::ControlSpec> entries = {
+        fw::Text("Pressure", 20, 60, 130, 25, "Pressure", 16),
+        fw::Edit("dataEntry", 155, 20, 120, 25, 16),
+        fw::Edit("dataEntry1", 155, 60, 120, 25, 16),
+        fw::Button("calculate", 185, 120, 100, 30, "calculate", 18, fw::DefaultButton),
+        fw::Text("StaticText1", 285, 20, 80, 25, "cm /mol", 16),
+        fw::Text("StaticText2", 307, 19, 16, 20, "3", 12),
+        fw::Text("StaticText3", 285, 60, 80, 25, "MPa", 16),
+        fw::Button("Clear", 400, 20, 50, 20, "clear", 10),
+    };
+    l.controls.insert(l.controls.end(), entries.begin(), entries.end());
+    return l;
+  }();
+  return layout;
+}
+
+TemperatureWindow::TemperatureWindow() : fw::Window(Layout()) {
+  OnAction("Kelvin", [this] { Kelvin_Action(); });
+  OnAction("Celsius", [this] { Celsius_Action(); });
+  OnAction("calculate", [this] { calculate_Action(); });
+  OnAction("Clear", [this] { Clear_Action(); });
+}
+
+void TemperatureWindow::calculate_Action() {
+  const std::optional<double> volume = fw::Val(Field("dataEntry").Text());
+  const std::optional<double> pressure = fw::Val(Field("dataEntry1").Text());
+  lastKelvin_.reset();
+  if (!volume || !pressure) {
+    lastMessage_ = kPutNumber;
+  } else {
+    const std::optional<double> kelvin = Globals.Temperature(Globals.fraction, *pressure, *volume);
+    if (kelvin && std::isfinite(*kelvin) && *kelvin > 0.0) {
+      Globals.TempKelvin = *kelvin;
+      lastKelvin_ = *kelvin;
+    } else {
+      lastMessage_ = kNoSolution;
+    }
+  }
+  ShowLastResult();
+}
+
+void TemperatureWindow::ShowLastResult() {
+  if (!lastKelvin_) {
+    Label("Result").SetText(lastMessage_);
+    return;
+  }
+  Label("Result").SetText(fw::Str(CelsiusOn(*this) ? *lastKelvin_ - kCelsiusOffset : *lastKelvin_));
+}
+
+void TemperatureWindow::Kelvin_Action() {
+  if (!RadioOf("Kelvin").Value()) return;
+  ShowUnitLabel(*this, "StaticText4");
+  ShowLastResult();
+}
+
+void TemperatureWindow::Celsius_Action() {
+  if (!RadioOf("Celsius").Value()) return;
+  ShowUnitLabel(*this, "StaticText4");
+  ShowLastResult();
+}
+
+void TemperatureWindow::Clear_Action() {
+  Field("dataEntry").SetText({});
+  Field("dataEntry1").SetText({});
+  Label("Result").SetText({});
+}

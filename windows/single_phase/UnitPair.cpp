@@ -1,0 +1,33 @@
+#include "windows/single_phase/UnitPair.h"
+
+#include "framework/Numbers.h"
+
+namespace single_phase {
+
+namespace {
+constexpr double kCelsiusOffset = 273.15;  // K at 0 °C
+}
+
+std::vector<fw::ControlSpec> UnitPairRows(int left, int top, const std::string& parent) {
+  return {
+      fw::Group("GroupBox1", left, top, 70, 54, {}, 12, fw::NoFlags, parent),
+      fw::Radio("Kelvin", left + 7, top + 7, 56, 20, "in K", 12, fw::On, "GroupBox1"),
+      fw::Radio("Celsius", left + 7, top + 28, 56, 20, QString::fromUtf8("in ˚C"), 12,
+                fw::NoFlags, "GroupBox1"),
+  };
+}
+
+std::optional<double> EnteredKelvin(const fw::Window& window, std::string_view field) {
+  const std::optional<double> entered = fw::Val(window.Field(field).Text());
+  if (!entered) return std::nullopt;
+  return CelsiusOn(window) ? *entered + kCelsiusOffset : *entered;
+}
+
+bool CelsiusOn(const fw::Window& window) { return window.RadioOf("Celsius").Value(); }
+
+void ShowUnitLabel(fw::Window& window, std::string_view label) {
+  window.Label(label).SetText(CelsiusOn(window) ? QString::fromUtf8("˚Celsius")
+                                                : QStringLiteral("Kelvin"));
+}
+
+}  // namespace single_phase

@@ -1,0 +1,15 @@
+// Text to Windows-1252 bytes, the encoding of the exported isochore files.
+#pragma once
+
+#include <optional>
+
+#include <QByteArray>
+#include <QString>
+
+namespace single_phase {
+
+// The Windows-1252 bytes of `text`, or empty when a character has no byte there
+// (nothing is replaced or dropped silently).
+std::optional<QByteArray> ToWindows1252(const QString& text);
+
+}  // namespace single_phase

@@ -13,13 +13,27 @@ from mathsvg import (Bar, Canvas, Dots, Glyphs, HBox, Matrix, Space, fits,  # no
 
 
 
-def formula_picture(src, max_size=16.0):
-    """A formula, left-aligned and vertically centred, at the size its page chose."""
+def formula_picture(src, beside_text=None):
+    """A formula, left-aligned, at the size its page chose.
+
+    Vertically centred, unless it stands on the line of a label that starts at the top of
+    its canvas: then its baseline goes as near as it can to the label's, `beside_text`
+    pixels below the canvas's top.
+    """
     def draw(cv, size):
-        box = formula(src, min(size, max_size))
-        x, y = place(cv, box, margin=3)
+        box = formula(src, size)
+        y = None
+        if beside_text is not None:
+            y = round(max(beside_text, 2 + box.h))
+        x, y = place(cv, box, y=y, margin=3)
         return [(box, x, y)]
     return draw
+
+
+# Baselines of the labels beside the pictures, measured from the canvas's top: a 12-pixel
+# label at the canvas's top, and an 18-pixel heading at the canvas's top.
+LABEL_BASELINE = 11
+HEADING_BASELINE = 17
 
 
 def chemical(name):
@@ -76,7 +90,7 @@ def gases_picture(cv, size):
     line_gap = round(size * 1.55)
     lines = system_lines(size, cv.width - 6)
     cap = Glyphs("H", "rm", size).h
-    top = round((cv.height - line_gap * (len(lines) - 1) - cap) / 2 + cap)
+    top = max(LABEL_BASELINE, round(cap) + 2)  # the first line on the line of "Fluid system:"
     placed = []
     for k, names in enumerate(lines):
         last = k == len(lines) - 1
@@ -178,7 +192,7 @@ def vapour_picture(cv, size):
 
 PICTURES = [
     (168, "eos_223", 223, 55, formula_picture(
-        r"P = \frac{RT}{V - b} - \frac{a}{\sqrt{T}\,V(V + b)}")),
+        r"P = \frac{RT}{V - b} - \frac{a}{\sqrt{T}\,V(V + b)}", beside_text=LABEL_BASELINE)),
     (169, "amix_173", 173, 50, formula_picture(
         r"a = \sum_{i} \sum_{j} x_i x_j a_{ij}")),
     (170, "bmix_134", 134, 50, formula_picture(r"b = \sum_{i} x_i b_i")),
@@ -194,25 +208,32 @@ PICTURES = [
     (180, "CO_35", 35, 25, component_picture("CO")),
     (181, "spinodal_295", 295, 100, spinodal_picture),
     (182, "ANV_166", 166, 60, formula_picture(
-        r"A_{n_iV} = \left(\frac{\partial^2 A}{\partial n_i\,\partial V}\right)_{\!T,\,n_{j\neq i}}")),
+        r"A_{n_iV} = \left(\frac{\partial^2 A}{\partial n_i\,\partial V}\right)_{\!T,\,n_{j\neq i}}",
+            beside_text=LABEL_BASELINE)),
     (183, "AVV_161", 161, 60, formula_picture(
-        r"A_{VV} = \left(\frac{\partial^2 A}{\partial V^2}\right)_{\!T,\,n}")),
+        r"A_{VV} = \left(\frac{\partial^2 A}{\partial V^2}\right)_{\!T,\,n}",
+            beside_text=LABEL_BASELINE)),
     (184, "dpdv_323", 323, 60, formula_picture(
         r"\left(\frac{\partial P}{\partial V}\right)_{\!T} = "
         r"-\frac{RT}{(V - b)^2} + \frac{a(2V + b)}{\sqrt{T}\,V^2(V + b)^2} = 0")),
     (185, "dpdv2_346", 346, 60, formula_picture(
         r"\left(\frac{\partial^2 P}{\partial V^2}\right)_{\!T} = "
         r"\frac{2RT}{(V - b)^3} - \frac{2a(3V^2 + 3Vb + b^2)}{\sqrt{T}\,V^3(V + b)^3} = 0")),
-    (186, "Vc_113", 113, 50, formula_picture(r"V_{\rm{c}} = \frac{b}{2^{1/3} - 1}")),
+    (186, "Vc_113", 113, 50, formula_picture(r"V_{\rm{c}} = \frac{b}{2^{1/3} - 1}",
+        beside_text=LABEL_BASELINE)),
     (189, "Entropy_148", 148, 55, formula_picture(
         r"\left(\frac{\partial S}{\partial V}\right)_{\!T} = "
-        r"\left(\frac{\partial P}{\partial T}\right)_{\!V}")),
-    (190, "Helmholtz_127", 127, 55, formula_picture(r"dA = -S\,dT - P\,dV")),
-    (191, "Energy_215", 215, 55, formula_picture(r"dU = T\,dS - P\,dV")),
-    (192, "Enthalpy_161", 161, 25, formula_picture(r"H = U + PV")),
-    (193, "Gibbs_214", 214, 25, formula_picture(r"G = H - TS = A + PV")),
+        r"\left(\frac{\partial P}{\partial T}\right)_{\!V}", beside_text=HEADING_BASELINE)),
+    (190, "Helmholtz_127", 127, 55, formula_picture(r"dA = -S\,dT - P\,dV",
+        beside_text=HEADING_BASELINE)),
+    (191, "Energy_215", 215, 55, formula_picture(r"dU = T\,dS - P\,dV",
+        beside_text=HEADING_BASELINE)),
+    (192, "Enthalpy_161", 161, 25, formula_picture(r"H = U + PV", beside_text=HEADING_BASELINE)),
+    (193, "Gibbs_214", 214, 25, formula_picture(r"G = H - TS = A + PV",
+        beside_text=HEADING_BASELINE)),
     (194, "chem_129", 129, 60, formula_picture(
-        r"\mu_i = \left(\frac{\partial G}{\partial n_i}\right)_{\!T,P,n_{j\neq i}}")),
+        r"\mu_i = \left(\frac{\partial G}{\partial n_i}\right)_{\!T,P,n_{j\neq i}}",
+            beside_text=HEADING_BASELINE)),
     (195, "Logo10", 368, 87, logo_picture),
     (196, "Liquid", 120, 45, liquid_picture),
     (197, "Vapour", 120, 45, vapour_picture),

@@ -165,19 +165,6 @@ class HBox(Box):
             x += i.w
 
 
-class Shift(Box):
-    """A box raised by `up` pixels."""
-
-    def __init__(self, box, up, x=0.0):
-        self.box, self.up, self.dx = box, up, x
-        self.w = box.w + x
-        self.h = max(0.0, box.h + up)
-        self.d = max(0.0, box.d - up)
-
-    def draw(self, cv, x, y):
-        self.box.draw(cv, x + self.dx, y - self.up)
-
-
 def axis(size):
     b = font("rm").bounds("\u2212")
     return (b[1] + b[3]) / 2 * size
@@ -612,13 +599,3 @@ def place(cv, box, x=None, y=None, align="left", margin=3):
 def fits(cv, box, x, y, margin_x=2.0, margin_y=1.0):
     return (x >= margin_x and x + box.w <= cv.width - margin_x
             and y - box.h >= margin_y and y + box.d <= cv.height - margin_y)
-
-
-def check_fits(name, cv, box, x, y, margin=1.0):
-    left, right = x, x + box.w
-    top, bottom = y - box.h, y + box.d
-    problems = []
-    if left < margin or right > cv.width - margin or top < margin or bottom > cv.height - margin:
-        problems.append("%s: box %.1f..%.1f x %.1f..%.1f outside %dx%d"
-                        % (name, left, right, top, bottom, cv.width, cv.height))
-    return problems

@@ -74,23 +74,24 @@ double Engine::Entropy(const Composition& x, double T, double V) {
   return ideal + (s.ResidualEntropy() + MixingEntropy(*this, x, T, V));
 }
 
-double Engine::Helmholtz(const Composition& x, double T, double V) {
-  const State s{aMixture(x), bMixture(x), T, V};
+namespace {
+
+// A (withPV false) or G = A + PV (withPV true), J/mol.
+double FreeEnergy(Engine& engine, const Composition& x, double T, double V, bool withPV) {
+  const State s{engine.aMixture(x), engine.bMixture(x), T, V};
   if (!(s.b < V) || !(0.0 < T)) return 0.0;
   if (!(s.b > 0.0)) return noValue;
-  const double enthalpy = IdealGas(EnthalpyKind, x, T);
-  const double ideal = enthalpy - R * T - T * IdealGas(EntropyKind, x, T);
-  return ideal + (s.ResidualHelmholtz() - T * MixingEntropy(*this, x, T, V));
+  const double enthalpy = engine.IdealGas(EnthalpyKind, x, T);
+  const double ideal = enthalpy - R * T - T * engine.IdealGas(EntropyKind, x, T);
+  const double residual = withPV ? s.ResidualHelmholtz() + s.PV() : s.ResidualHelmholtz();
+  return ideal + (residual - T * MixingEntropy(engine, x, T, V));
 }
 
-double Engine::Gibbs(const Composition& x, double T, double V) {
-  const State s{aMixture(x), bMixture(x), T, V};
-  if (!(s.b < V) || !(0.0 < T)) return 0.0;
-  if (!(s.b > 0.0)) return noValue;
-  const double enthalpy = IdealGas(EnthalpyKind, x, T);
-  const double ideal = enthalpy - R * T - T * IdealGas(EntropyKind, x, T);
-  return ideal + (s.ResidualHelmholtz() + s.PV() - T * MixingEntropy(*this, x, T, V));
-}
+}  // namespace
+
+double Engine::Helmholtz(const Composition& x, double T, double V) { return FreeEnergy(*this, x, T, V, false); }
+
+double Engine::Gibbs(const Composition& x, double T, double V) { return FreeEnergy(*this, x, T, V, true); }
 
 double Engine::ChemicalPotential(int i, const Composition& x, double T, double V) {
   if (i < 0 || i >= ComponentCount) return noValue;

@@ -75,6 +75,28 @@ bool SolveNegativeP(double p, double q, CubicRoots& r) {
   return true;
 }
 
+double RedlichKwongResidual(double a, double b, double T, double P, double V) {
+  return (R * T) / (V - b) - a / ((std::sqrt(T) * V) * (V + b)) - P;
+}
+
+// Newton steps on the pressure itself, kept only while they reduce the
+// residual. The closed form loses relative precision in a small (liquid-like)
+// root when R·T/P is large, and the pressure there is steep in V.
+double PolishedRoot(double a, double b, double T, double P, double V) {
+  double residual = RedlichKwongResidual(a, b, T, P, V);
+  for (int step = 0; step < 10 && residual != 0.0; ++step) {
+    RuntimeBackgroundTask();
+    const double slope = -(R * T) / ((V - b) * (V - b)) + a * (2.0 * V + b) / (std::sqrt(T) * V * V * (V + b) * (V + b));
+    const double next = V - residual / slope;
+    if (!(next > b)) break;
+    const double nextResidual = RedlichKwongResidual(a, b, T, P, next);
+    if (!(std::abs(nextResidual) < std::abs(residual))) break;
+    V = next;
+    residual = nextResidual;
+  }
+  return V;
+}
+
 }  // namespace
 
 CubicRoots Engine::CubicEquation(double c1, double c2, double c3) {
@@ -93,7 +115,12 @@ CubicRoots Engine::Volume(const Composition& x, double T, double P) {
   lastVolumeCoVolume_ = bmix;
   if (P == 0.0) return CubicRoots{};
   const double pst = P * std::sqrt(T);
-  return CubicEquation(-R * T / P, -bmix * bmix - R * T * bmix / P + amix / pst, -amix * bmix / pst);
+  CubicRoots roots = CubicEquation(-R * T / P, -bmix * bmix - R * T * bmix / P + amix / pst, -amix * bmix / pst);
+  for (int k = 0; k < 3; ++k) {
+    RuntimeBackgroundTask();
+    if (roots[1][k] == 0.0 && roots[0][k] > bmix) roots[0][k] = PolishedRoot(amix, bmix, T, P, roots[0][k]);
+  }
+  return roots;
 }
 
 double Engine::VolumeChoice(CubicRoots& roots, int rank) {

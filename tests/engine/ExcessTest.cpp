@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "EngineTestSupport.h"
+
+namespace {
+
+using engine_test::Binary;
+using engine_test::Pure;
+
+enum { VolumeKind = 0, EnergyKind, EnthalpyKind, EntropyKind, HelmholtzKind, GibbsKind };
+
+TEST(Excess, PureSubstanceAndUnknownKind) {
+  Engine engine;
+  for (int kind = -1; kind <= 6; ++kind) EXPECT_EQ(engine.Excess(kind, Pure(CH4), 300.0, 5.0, 123.0), 0.0);
+  EXPECT_EQ(engine.Excess(7, Binary(CO2, 0.5, CH4), 300.0, 5.0, 123.0), 123.0);
+}
+
+// Each pure component takes a real root above its own co-volume: helium's
+// cubic also has a negative root, which is no liquid.
+TEST(Excess, HeliumMethaneVolume) {
+  Engine engine;
+  const Composition x = Binary(He, 0.5, CH4);
+  CubicRoots roots = engine.Volume(x, 300.0, 20.0);
+  const double V = engine.VolumeChoice(roots, 0);
+  EXPECT_NEAR(engine.Excess(VolumeKind, x, 300.0, 20.0, V), 11.3, 0.05);
+}
+
+TEST(Excess, PureComponentsAtTheirSaturationSideRoots) {
+  Engine engine;
+  // CO2 at 250 K: below its saturation pressure (1.8 MPa) a vapour, above it a liquid.
+  for (double P : {1.0, 5.0}) {
+    CubicRoots roots = engine.Volume(Pure(CO2), 250.0, P);
+    const double pure = engine.VolumeChoice(roots, P < engine.SaturationPressure(CO2, 250.0) ? 0 : 2);
+    const Composition x = Binary(CO2, 0.6, N2);
+    CubicRoots n2 = engine.Volume(Pure(N2), 250.0, P);
+    const double nitrogen = engine.VolumeChoice(n2, 0);
+    EXPECT_NEAR(engine.Excess(VolumeKind, x, 250.0, P, 100.0), 100.0 - 0.6 * pure - 0.4 * nitrogen, 1e-9);
+  }
+}
+
+TEST(Excess, NoValueWhenAComponentHasNoState) {
+  Engine engine;
+  const Composition x = Binary(CO2, 0.5, CH4);
+  EXPECT_TRUE(std::isnan(engine.Excess(VolumeKind, x, 300.0, 0.0, 100.0)));
+  EXPECT_TRUE(std::isnan(engine.Excess(GibbsKind, x, 0.0, 5.0, 100.0)));
+}
+
+TEST(Excess, TraceBelowFixedPointResolutionIsLeftOut) {
+  Engine engine;
+  const Composition x = Binary(CO2, 0.5, CH4);
+  Composition withTrace = x;
+  withTrace[H2O] = 1e-13;
+  EXPECT_EQ(engine.Excess(VolumeKind, withTrace, 300.0, 5.0, 400.0), engine.Excess(VolumeKind, x, 300.0, 5.0, 400.0));
+}
+
+// G^E = H^E - T S^E and A^E = U^E - T S^E at one state of many mixtures.
+TEST(Excess, KindsAgreeOverManyMixtures) {
+  Engine engine;
+  int checked = 0;
+  for (const Composition& x : engine_test::RandomMixtures(30, 5)) {
+    for (double T : {250.0, 400.0, 800.0})
+      for (double P : {0.5, 10.0, 60.0}) {
+        CubicRoots roots = engine.Volume(x, T, P);
+        const double V = engine.VolumeChoice(roots, 0);
+        if (V == 0.0) continue;
+        const double eU = engine.Excess(EnergyKind, x, T, P, engine.Energy(x, T, V));
+        const double eH = engine.Excess(EnthalpyKind, x, T, P, engine.Enthalpy(x, T, V));
+        const double eS = engine.Excess(EntropyKind, x, T, P, engine.Entropy(x, T, V));
+        const double eA = engine.Excess(HelmholtzKind, x, T, P, engine.Helmholtz(x, T, V));
+        const double eG = engine.Excess(GibbsKind, x, T, P, engine.Gibbs(x, T, V));
+        if (std::isnan(eG)) continue;  // a component without a state at T, P
+        const double scale = 1e-8 * (std::abs(engine.Gibbs(x, T, V)) + T * std::abs(engine.Entropy(x, T, V)) + 1.0);
+        EXPECT_NEAR(eG, eH - T * eS, scale) << "T " << T << " P " << P;
+        EXPECT_NEAR(eA, eU - T * eS, scale) << "T " << T << " P " << P;
+        ++checked;
+      }
+  }
+  EXPECT_GT(checked, 100);
+}
+
+TEST(Excess, VanishesForAnIdealGasMixture) {
+  Engine engine;
+  const Composition x = Binary(He, 0.4, Ne);
+  const double T = 2000.0, P = 1e-4;
+  CubicRoots roots = engine.Volume(x, T, P);
+  const double V = engine.VolumeChoice(roots, 0);
+  EXPECT_NEAR(engine.Excess(VolumeKind, x, T, P, V), 0.0, 1e-6 * V);
+  EXPECT_NEAR(engine.Excess(GibbsKind, x, T, P, engine.Gibbs(x, T, V)), 0.0, 1e-3);
+  EXPECT_NEAR(engine.Excess(EntropyKind, x, T, P, engine.Entropy(x, T, V)), 0.0, 1e-6);
+}
+
+}  // namespace

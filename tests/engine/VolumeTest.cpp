@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "EngineTestSupport.h"
+
+namespace {
+
+using engine_test::Binary;
+using engine_test::Near;
+using engine_test::Pure;
+
+void ExpectRoots(const CubicRoots& r, std::array<double, 3> re, std::array<double, 3> im, double tol = 1e-12) {
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_NEAR(r[0][k], re[k], tol) << "real part of root " << k;
+    EXPECT_NEAR(r[1][k], im[k], tol) << "imaginary part of root " << k;
+  }
+}
+
+TEST(CubicEquation, ThreeRealRootsComeAsMiddleSmallestLargest) {
+  ExpectRoots(Engine::CubicEquation(0, -7, 6), {1, -3, 2}, {0, 0, 0});
+  ExpectRoots(Engine::CubicEquation(0, -3, -2), {-1, -1, 2}, {0, 0, 0}, 1e-7);  // double root, c = 1
+  ExpectRoots(Engine::CubicEquation(0, -3, 2), {1, -2, 1}, {0, 0, 0}, 1e-7);    // double root, c = -1
+}
+
+TEST(CubicEquation, OneRealRootAndAComplexPair) {
+  const double h = std::sqrt(7.0) / 2.0;
+  ExpectRoots(Engine::CubicEquation(0, 1, 2), {-1, 0.5, 0.5}, {0, -h, h});  // p > 0
+  const CubicRoots r = Engine::CubicEquation(0, -3, 4);                     // p < 0, c = -2
+  EXPECT_NEAR(r[0][0], -2.1958, 1e-4);
+  EXPECT_NEAR(r[0][1], 1.0979, 1e-4);
+  EXPECT_EQ(r[0][1], r[0][2]);
+  EXPECT_NEAR(r[1][1], 0.7850, 1e-4);
+  EXPECT_EQ(r[1][2], -r[1][1]);
+  EXPECT_EQ(r[1][0], 0.0);
+}
+
+// A reduced coefficient of zero is an ordinary cubic, not a failure.
+TEST(CubicEquation, SolvesZeroReducedCoefficients) {
+  ExpectRoots(Engine::CubicEquation(-6, 11, -6), {2, 1, 3}, {0, 0, 0});  // q = 0
+  ExpectRoots(Engine::CubicEquation(0, -1, 0), {0, -1, 1}, {0, 0, 0});   // t^3 - t, q = 0
+  ExpectRoots(Engine::CubicEquation(0, 1, 0), {0, 0, 0}, {0, -1, 1});    // t^3 + t, q = 0
+  const double h = std::sqrt(3.0);
+  ExpectRoots(Engine::CubicEquation(0, 0, -8), {2, -1, -1}, {0, -h, h});  // p = 0
+  ExpectRoots(Engine::CubicEquation(-3, 3, -1), {1, 1, 1}, {0, 0, 0});    // (t - 1)^3, p = q = 0
+}
+
+TEST(Volume, PureAmmoniaAtItsCriticalPointHasTheTripleRoot) {
+  Engine engine;
+  const double vc = R * 405.4 / (3.0 * 11.333);
+  const CubicRoots r = engine.Volume(Pure(NH3), 405.4, 11.333);
+  ExpectRoots(r, {vc, vc, vc}, {0, 0, 0}, 1e-9 * vc);
+  CubicRoots copy = r;
+  EXPECT_NEAR(engine.VolumeChoice(copy, 0), vc, 1e-9 * vc);
+}
+
+TEST(Volume, ZeroPressureGivesSixZerosAndOtherwiseTheRedlichKwongCubic) {
+  Engine engine;
+  const Composition x = Binary(CO2, 0.5, CH4);
+  EXPECT_EQ(engine.Volume(x, 300.0, 0.0), CubicRoots{});
+  const double a = engine.aMixture(x), b = engine.bMixture(x), T = 280.0, P = 6.0;
+  const CubicRoots expected = Engine::CubicEquation(
+      -R * T / P, -b * b - R * T * b / P + a / (P * std::sqrt(T)), -a * b / (P * std::sqrt(T)));
+  ExpectRoots(engine.Volume(x, T, P), expected[0], expected[1], 1e-9);
+}
+
+TEST(Volume, EveryRealRootAboveTheCoVolumeGivesBackThePressure) {
+  Engine engine;
+  int checked = 0;
+  for (const Composition& x : engine_test::RandomMixtures(60, 7)) {
+    const double b = engine.CoVolume(x);
+    for (double T : {120.0, 250.0, 400.0, 900.0})
+      for (double P : {1e-6, 0.01, 0.5, 3.0, 20.0, 200.0}) {
+        const CubicRoots r = engine.Volume(x, T, P);
+        for (int k = 0; k < 3; ++k) {
+          if (r[1][k] != 0.0 || !(r[0][k] > b)) continue;
+          const double V = r[0][k];
+          // The pressure is the difference of two large terms; compare it on
+          // the scale of the repulsion term.
+          const double scale = R * T / (V - b);
+          EXPECT_NEAR(engine.Pressure(x, T, V), P, 1e-13 * scale + 1e-15) << "T " << T << " P " << P << " V " << V;
+          ++checked;
+        }
+      }
+  }
+  EXPECT_GT(checked, 1000);
+}
+
+TEST(VolumeChoice, OneRealRootIsChosenForEveryRankAndComplexRootsReadZero) {
+  CubicRoots r = Engine::CubicEquation(0, 1, 2);
+  const double imaginary = r[1][2];
+  for (int rank : {0, 1, 2, 5}) {
+    CubicRoots copy = Engine::CubicEquation(-10, 4, -40);  // (t - 10)(t^2 + 4)
+    EXPECT_NEAR(Engine::VolumeChoice(copy, rank, 0.0), 10.0, 1e-12) << rank;
+  }
+  EXPECT_EQ(Engine::VolumeChoice(r, 0, -5.0), r[0][0]);
+  EXPECT_EQ(r[0][1], 0.0);
+  EXPECT_EQ(r[0][2], 0.0);
+  EXPECT_EQ(r[1][2], imaginary);
+}
+
+TEST(VolumeChoice, RanksThreeRealRoots) {
+  for (auto [rank, expected] : {std::pair{0, 2.0}, {1, 1.0}, {2, -3.0}, {5, 2.0}}) {
+    CubicRoots r = Engine::CubicEquation(0, -7, 6);
+    EXPECT_NEAR(Engine::VolumeChoice(r, rank, -10.0), expected, 1e-12) << rank;
+  }
+}
+
+// Liquid-like and vapour-like choices take only real roots above the co-volume.
+TEST(VolumeChoice, IgnoresRootsNotAboveTheCoVolume) {
+  CubicRoots r = Engine::CubicEquation(0, -7, 6);  // roots 1, -3, 2
+  EXPECT_NEAR(Engine::VolumeChoice(r, 2, 0.0), 1.0, 1e-12);
+  EXPECT_NEAR(Engine::VolumeChoice(r, 2, 1.5), 2.0, 1e-12);
+  EXPECT_NEAR(Engine::VolumeChoice(r, 1, 1.5), 2.0, 1e-12);
+  EXPECT_EQ(Engine::VolumeChoice(r, 0, 2.5), 0.0);
+  CubicRoots zeros{};
+  EXPECT_EQ(Engine::VolumeChoice(zeros, 2, 0.0), 0.0);
+
+  // The two-argument form uses the co-volume of the last Volume call.
+  Engine engine;
+  const Composition x = Binary(He, 0.5, CH4);
+  CubicRoots roots = engine.Volume(x, 300.0, 20.0);
+  const double V = engine.VolumeChoice(roots, 2);
+  EXPECT_GT(V, engine.CoVolume(x));
+  EXPECT_NEAR(engine.Pressure(x, 300.0, V), 20.0, 1e-9);
+}
+
+TEST(Density, IsMassOverVolumeAndZeroWithoutAVolume) {
+  Engine engine;
+  EXPECT_DOUBLE_EQ(engine.Density(Pure(CO2), 44.0098), 1.0);
+  Composition doubled{};
+  doubled[CO2] = 2.0;
+  EXPECT_DOUBLE_EQ(engine.Density(doubled, 44.0098), 2.0);
+  EXPECT_EQ(engine.MM[He], 4.0020602);
+  EXPECT_EQ(engine.Density(Pure(CO2), 0.0), 0.0);
+  EXPECT_EQ(engine.Density(Pure(CO2), -10.0), 0.0);
+  EXPECT_EQ(engine.Density(Pure(CO2), std::nan("")), 0.0);
+}
+
+}  // namespace

@@ -1,6 +1,11 @@
 #include "windows/single_phase/IsochoreTable.h"
 
-#include <QSaveFile>
+#include <QFile>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
 
 #include "framework/Numbers.h"
 #include "windows/single_phase/Messages.h"
@@ -31,6 +36,43 @@ std::optional<std::vector<double>> StepTemperatures(double tmin, double tmax, do
     if (kelvins.size() == static_cast<std::size_t>(kMaxIsochoreRows)) return std::nullopt;
     kelvins.push_back(t);
   }
+}
+
+// Writes every byte of `content` to `fd`; false on any failure (a short write included).
+bool WriteAll(int fd, const QByteArray& content) {
+  const char* data = content.constData();
+  std::size_t left = static_cast<std::size_t>(content.size());
+  while (left > 0) {
+    const ssize_t written = ::write(fd, data, left);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    data += written;
+    left -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+// A new temporary file beside `target`, open for writing, or -1.
+int CreateTemporary(const std::string& target, std::string& temporary) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// Replaces `target` by a file holding `content`, all or nothing: the bytes go to
+// a temporary file that is renamed over the target only once it is complete.
+bool ReplaceFile(const std::string& target, const QByteArray& content) {
+  std::string temporary;
+  const int fd = CreateTemporary(target, temporary);
+  if (fd < 0) return false;
+  bool complete = WriteAll(fd, content) && ::fsync(fd) == 0;
+  complete = ::close(fd) == 0 && complete;
+  if (complete && std::rename(temporary.c_str(), target.c_str()) == 0) return true;
+  ::unlink(temporary.c_str());
+  return false;
 }
 
 QString PressureText(const IsochoreVolume& state, double kelvin) {
@@ -102,14 +144,7 @@ bool WriteIsochoreFile(const QString& name, const QStringList& lines) {
     content += *bytes;
     content += '\n';
   }
-  QSaveFile file(name);
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(content) != content.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return ReplaceFile(QFile::encodeName(name).toStdString(), content);
 }
 
 }  // namespace single_phase

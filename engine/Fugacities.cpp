@@ -1,6 +1,7 @@
 // Fugacity coefficients and fugacities of every component of a mixture.
 #include <cmath>
 
+#include "engine/AttractionSums.h"
 #include "engine/Globals.h"
 #include "engine/Services.h"
 
@@ -30,13 +31,10 @@ void Engine::Fugacities(const Composition& x, double T, double P, double V) {
   const double brt = ((bmix * R) * T) * std::sqrt(T);
   const double bbrt = (((bmix * bmix) * R) * T) * std::sqrt(T);
 
+  const Composition sums = AttractionSums(a, x);
   for (int i = 0; i < ComponentCount; ++i) {
     RuntimeBackgroundTask();
-    double attraction = 0.0;  // Σ_j 2 x_j a(j, i)
-    for (int j = 0; j < ComponentCount; ++j) {
-      RuntimeBackgroundTask();
-      attraction += (2.0 * x[j]) * a[j][i];
-    }
+    const double attraction = 2.0 * sums[i];  // Σ_j 2 x_j a(j, i)
     double lnPhi = repulsion;
     lnPhi += b[i] / (V - bmix);
     lnPhi -= attraction * lnPlus / brt;

@@ -1,6 +1,7 @@
 // Component constants and the Chueh-Prausnitz mixing rules.
 #include <cmath>
 
+#include "engine/AttractionSums.h"
 #include "engine/ComponentData.h"
 #include "engine/Globals.h"
 #include "engine/Services.h"
@@ -83,17 +84,26 @@ void Engine::CriticalValues() {
 
 void Engine::MolecularMasses() { MM = data::MolarMass; }
 
+Composition AttractionSums(const Matrix& a, const Composition& x) {
+  Composition sums{};
+  for (int j = 0; j < ComponentCount; ++j) {
+    RuntimeBackgroundTask();
+    if (!(x[j] > 0.0)) continue;
+    const double xj = x[j];
+    const auto& row = a[j];
+    for (int i = 0; i < ComponentCount; ++i) sums[i] += xj * row[i];
+  }
+  return sums;
+}
+
 double Engine::aMixture(const Composition& x) {
   CriticalValues();
   a = ComponentParameters().a;
+  const Composition sums = AttractionSums(a, x);
   double sum = 0.0;
   for (int i = 0; i < ComponentCount; ++i) {
     RuntimeBackgroundTask();
-    if (!(x[i] > 0.0)) continue;
-    for (int j = 0; j < ComponentCount; ++j) {
-      RuntimeBackgroundTask();
-      if (x[j] > 0.0) sum += (x[i] * x[j]) * a[i][j];
-    }
+    if (x[i] > 0.0) sum += x[i] * sums[i];
   }
   return sum;
 }

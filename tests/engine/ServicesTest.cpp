@@ -54,7 +54,7 @@ TEST(BackgroundTask, EngineLoopsCallTheHookAndTheDefaultIsANoOp) {
   SetBackgroundTaskHook(&CountCall);
   const double withHook = engine.aMixture(engine_test::EqualParts());
   SetBackgroundTaskHook(nullptr);
-  EXPECT_GE(hookCalls, 21 * 21);
+  EXPECT_GE(hookCalls, ComponentCount);  // at least once per component pass
   const int afterReset = hookCalls;
   EXPECT_EQ(engine.aMixture(engine_test::EqualParts()), withHook);  // the yield changes no value
   EXPECT_EQ(hookCalls, afterReset);

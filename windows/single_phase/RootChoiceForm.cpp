@@ -66,7 +66,8 @@ std::vector<fw::ControlSpec> RootChoiceForm::Rows(const RootChoiceGeometry& g) {
     rows.push_back(fw::Text(kTextChoice[k], g.choiceLeft + 25, top, 200, 20, {}, 14, fw::Italic,
                             "GroupBox2"));
   }
-  rows.push_back(fw::Text("StaticText1", g.footnoteLeft, g.footnoteTop, 195, 30,
+  // 40 high rather than 30: the shipped font needs three lines for the footnote.
+  rows.push_back(fw::Text("StaticText1", g.footnoteLeft, g.footnoteTop, 195, 40,
                           "* cubic equatons have three solutions, of which two may be complex "
                           "numbers",
                           10, fw::Italic | fw::Wrap, p));

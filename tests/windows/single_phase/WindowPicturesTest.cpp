@@ -44,6 +44,7 @@ TEST(WindowPicturesTest, DISABLED_SaveEveryWindow) {
   Click(pressures, "PushButton1");
   auto* isochore = dynamic_cast<Isochore*>(fw::OpenWindow("Isochore"));
   ASSERT_NE(isochore, nullptr);
+  QCoreApplication::processEvents();  // its activation, which empties the table
   Type(*isochore, "minimum", "0");
   Type(*isochore, "maximum", "100");
   Type(*isochore, "interval", "10");

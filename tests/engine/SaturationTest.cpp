@@ -127,7 +127,9 @@ TEST(Normaliser, LeavesTheFluidEntriesAndUnusableInputAlone) {
     const Composition before = x;
     EXPECT_TRUE(std::isnan(engine.Normaliser(x))) << bad;
     for (int i = 0; i < ComponentCount; ++i) {
-      if (i != 7) EXPECT_EQ(x[i], before[i]);
+      if (i != 7) {
+        EXPECT_EQ(x[i], before[i]);
+      }
     }
   }
   // Large but usable entries sum exactly.

@@ -1,5 +1,6 @@
 #include "framework/Controls.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -38,6 +39,27 @@ void StaticText::SetText(const QString& text) {
   QString shown = text;
   shown.replace(QChar('\r'), QChar('\n'));
   setText(shown);
+  FitBoxToText();
+}
+
+void StaticText::SetLayoutBox(const QRect& box) {
+  layoutBox_ = box;
+  setGeometry(box);
+  FitBoxToText();
+}
+
+void StaticText::FitBoxToText() {
+  if (layoutBox_.isNull() || wordWrap()) return;
+  const QFontMetrics metrics(font());
+  const QStringList lines = text().split(QChar('\n'));
+  int needed = 0;
+  for (const QString& line : lines) needed = std::max(needed, metrics.horizontalAdvance(line) + 1);
+  const int extraWidth = std::max(needed - layoutBox_.width(), 0);
+  const int extraHeight = std::max(static_cast<int>(lines.size()) * metrics.height() - layoutBox_.height(), 0);
+  int left = layoutBox_.left();
+  if (alignment() & Qt::AlignHCenter) left -= extraWidth / 2;
+  else if (alignment() & Qt::AlignRight) left -= extraWidth;
+  setGeometry(left, y(), layoutBox_.width() + extraWidth, layoutBox_.height() + extraHeight);
 }
 
 QString StaticText::Text() const { return text_; }

@@ -18,15 +18,23 @@
 
 namespace fw {
 
+// A text on one line never loses pixels at its ends: when it is wider (or
+// taller) than its layout box, the box grows on the side(s) its alignment leaves
+// free. A wrapping text keeps its box.
 class StaticText : public QLabel {
   Q_OBJECT
  public:
   explicit StaticText(QWidget* parent);
   void SetText(const QString& text);  // '\r' breaks a line, as in the layouts
   QString Text() const;               // the text as set, '\r' included
+  // The box of the layout, in the parent's coordinates: the least the text gets.
+  void SetLayoutBox(const QRect& box);
 
  private:
+  void FitBoxToText();
+
   QString text_;
+  QRect layoutBox_;
 };
 
 class EditField : public QLineEdit {

@@ -205,6 +205,7 @@ void Window::BuildControl(const ControlSpec& spec) {
     control->setProperty("customClass", QString::fromStdString(spec.customClass));
   control->setFont(ControlFont(spec));
   control->setGeometry(box);
+  if (auto* text = qobject_cast<StaticText*>(control)) text->SetLayoutBox(box);
   d_->controls.emplace(spec.name, control);
   d_->origins.emplace(spec.name, QPoint(spec.left, spec.top));
   if (IsContainer(spec.cls)) d_->containers.push_back(control);
@@ -247,7 +248,8 @@ void Window::Place(const WindowLayout& layout) {
 
 void Window::Show() {
   show();
-  raise();
+  // The offscreen platform of the tests has no stacking order to change.
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
   activateWindow();
 }
 

@@ -27,19 +27,6 @@ TEST(Excess, HeliumMethaneVolume) {
   EXPECT_NEAR(engine.Excess(VolumeKind, x, 300.0, 20.0, V), 11.3, 0.05);
 }
 
-TEST(Excess, PureComponentsAtTheirSaturationSideRoots) {
-  Engine engine;
-  // CO2 at 250 K: below its saturation pressure (1.8 MPa) a vapour, above it a liquid.
-  for (double P : {1.0, 5.0}) {
-    CubicRoots roots = engine.Volume(Pure(CO2), 250.0, P);
-    const double pure = engine.VolumeChoice(roots, P < engine.SaturationPressure(CO2, 250.0) ? 0 : 2);
-    const Composition x = Binary(CO2, 0.6, N2);
-    CubicRoots n2 = engine.Volume(Pure(N2), 250.0, P);
-    const double nitrogen = engine.VolumeChoice(n2, 0);
-    EXPECT_NEAR(engine.Excess(VolumeKind, x, 250.0, P, 100.0), 100.0 - 0.6 * pure - 0.4 * nitrogen, 1e-9);
-  }
-}
-
 TEST(Excess, NoValueWhenAComponentHasNoState) {
   Engine engine;
   const Composition x = Binary(CO2, 0.5, CH4);

@@ -53,18 +53,6 @@ TEST(Fugacities, AgreeWithTheResidualHelmholtzEnergyOverManyMixtures) {
   }
 }
 
-TEST(Fugacities, ApproachTheIdealGasAtLargeVolume) {
-  Engine engine;
-  const Composition x = Binary(CO2, 0.3, CH4);
-  const double V = 1e9, T = 300.0;
-  const double P = engine.Pressure(x, T, V);
-  engine.Fugacities(x, T, P, V);
-  for (int i = 0; i < ComponentCount; ++i) {
-    EXPECT_NEAR(engine.Coefficient[i], 1.0, 1e-5);
-    EXPECT_NEAR(engine.Fugacity[i], x[i] * P, 1e-5 * P);
-  }
-}
-
 TEST(Fugacities, NeutralValuesWithoutAPhysicalState) {
   Engine engine;
   const Composition x = Binary(CO2, 0.5, CH4);

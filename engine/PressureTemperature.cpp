@@ -4,16 +4,13 @@
 
 #include "engine/DampedSecant.h"
 #include "engine/Globals.h"
+#include "engine/RedlichKwong.h"
 
 namespace {
 
 // The pressure rises strictly with T, so one search of 500 passes is plenty:
 // the damped secant halves the error on every pass.
 constexpr int temperaturePasses = 500;
-
-double RedlichKwong(double a, double b, double T, double V) {
-  return (R * T) / (V - b) - a / ((std::sqrt(T) * V) * (V + b));
-}
 
 // The temperature at which the attraction term alone balances the repulsion:
 // the root for P = 0, an upper bound of the root for P < 0.
@@ -26,14 +23,14 @@ double ZeroPressureTemperature(double a, double b, double V) {
 double Engine::Pressure(const Composition& x, double T, double V) {
   const double bmix = bMixture(x);
   if (!(bmix < V) || !(T > 0.0)) return 0.0;
-  return RedlichKwong(aMixture(x), bmix, T, V);
+  return RedlichKwongPressure(aMixture(x), bmix, T, V);
 }
 
 std::optional<double> Engine::Temperature(const Composition& x, double P, double V) {
   const double bmix = bMixture(x);
   const double amix = aMixture(x);
   if (!std::isfinite(P) || !std::isfinite(V) || !(bmix < V)) return std::nullopt;
-  const auto residual = [&](double T) { return P - RedlichKwong(amix, bmix, T, V); };
+  const auto residual = [&](double T) { return P - RedlichKwongPressure(amix, bmix, T, V); };
 
   // Above zero pressure the repulsion alone gives a lower bound of the root;
   // at or below it the zero-pressure temperature bounds the root from above.

@@ -1,9 +1,10 @@
 // Roots of the cubic in molar volume, the choice among them, and density.
-#include <utility>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "engine/Globals.h"
+#include "engine/RedlichKwong.h"
 #include "engine/Services.h"
 
 namespace {
@@ -28,6 +29,10 @@ void SolveZeroP(double q, CubicRoots& r) {
   r[1] = {0.0, -im, im};
 }
 
+// The solvers of p > 0 and p < 0 return false, solving nothing, when p is so
+// small against q that c overflows: the cubic is then t'^3 + q = 0 to within
+// rounding.
+
 // p > 0: one real root, hyperbolic form. The cube roots u and 1/u are taken of
 // |c| + sqrt(c^2 + 1) and swapped for c < 0, which avoids the cancellation of
 // c + sqrt(c^2 + 1) for negative c.
@@ -45,9 +50,6 @@ bool SolvePositiveP(double p, double q, CubicRoots& r) {
   r[1] = {0.0, -A * m, A * m};
   return true;
 }
-
-// Both return false, solving nothing, when p is so small against q that c
-// overflows: the cubic is then t'^3 + q = 0 to within rounding.
 
 // p < 0: one real root (|c| > 1, hyperbolic form) or three (trigonometric form).
 bool SolveNegativeP(double p, double q, CubicRoots& r) {
@@ -75,21 +77,17 @@ bool SolveNegativeP(double p, double q, CubicRoots& r) {
   return true;
 }
 
-double RedlichKwongResidual(double a, double b, double T, double P, double V) {
-  return (R * T) / (V - b) - a / ((std::sqrt(T) * V) * (V + b)) - P;
-}
-
 // Newton steps on the pressure itself, kept only while they reduce the
 // residual. The closed form loses relative precision in a small (liquid-like)
 // root when R·T/P is large, and the pressure there is steep in V.
 double PolishedRoot(double a, double b, double T, double P, double V) {
-  double residual = RedlichKwongResidual(a, b, T, P, V);
+  double residual = RedlichKwongPressure(a, b, T, V) - P;
   for (int step = 0; step < 10 && residual != 0.0; ++step) {
     RuntimeBackgroundTask();
     const double slope = -(R * T) / ((V - b) * (V - b)) + a * (2.0 * V + b) / (std::sqrt(T) * V * V * (V + b) * (V + b));
     const double next = V - residual / slope;
     if (!(next > b)) break;
-    const double nextResidual = RedlichKwongResidual(a, b, T, P, next);
+    const double nextResidual = RedlichKwongPressure(a, b, T, next) - P;
     if (!(std::abs(nextResidual) < std::abs(residual))) break;
     V = next;
     residual = nextResidual;

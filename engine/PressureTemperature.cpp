@@ -45,5 +45,10 @@ std::optional<double> Engine::Temperature(const Composition& x, double P, double
   s.d = (s.u - s.w) / 2.0;
   const SecantResult result = DampedSecant(residual, s, temperaturePasses);
   if (!result.converged) return std::nullopt;
-  return result.point;
+  // A small step is not yet a root: check the pressure against the size of
+  // the terms that cancel in it.
+  const double T = result.point;
+  const double scale = R * T / (V - bmix) + std::abs(P);
+  if (!(std::abs(residual(T)) <= 1e-8 * scale)) return std::nullopt;
+  return T;
 }

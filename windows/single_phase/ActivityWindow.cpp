@@ -40,8 +40,8 @@ std::vector<fw::ControlSpec> StandardStateRows() {
                fw::NoFlags, box),
       fw::Text("StandardText1", 105, 439, 280, 20, "Pure real gases at selected T and P(ref.)", 14,
                fw::NoFlags, box),
-      fw::Text("StandardText2", 105, 464, 280, 20, "Pure ideal gases at selected T and P(ref.)",
-               14, fw::NoFlags, box),
+      fw::Text("StandardText2", 105, 464, 280, 20, "Pure ideal gases at selected T and P(ref.)", 14,
+               fw::NoFlags, box),
       fw::Text("PressureRef", 80, 510, 140, 20, "Reference Pressure", 14, fw::NoFlags, box),
       fw::Edit("dataEntry2", 220, 508, 120, 25, 14, fw::NoFlags, box),
       fw::Text("StaticText9", 350, 510, 35, 20, "MPa", 14, fw::NoFlags, box),
@@ -60,17 +60,21 @@ fw::ControlSpec ActivityListRows() {
 
 const fw::WindowLayout& ActivityWindow::Layout() {
   static const fw::WindowLayout layout = [] {
-    fw::WindowLayout l{.className = "ActivityWindow", .title = "Activities", .width = 480, .height = kPanelSize.startHeight, .controls = {}};
+    fw::WindowLayout l{.className = "ActivityWindow",
+                       .title = "Activities",
+                       .width = 480,
+                       .height = kPanelSize.startHeight,
+                       .controls = {}};
     l.resizable = true;
     l.minHeight = 400;
     l.maxHeight = kPanelSize.panelHeight;
     l.controls.push_back(PanelRow(kPanelSize));
-    for (auto& rows : {RootChoiceForm::Rows(ActivityGeometry()), ResultBoxRows(),
-                       StandardStateRows()}) {
+    for (auto& rows :
+         {RootChoiceForm::Rows(ActivityGeometry()), ResultBoxRows(), StandardStateRows()}) {
       l.controls.insert(l.controls.end(), rows.begin(), rows.end());
     }
-    l.controls.push_back(fw::Group("GroupBox3", 20, 610, 420, 170, "Activities", 18, fw::NoFlags,
-                                   kPanel));
+    l.controls.push_back(
+        fw::Group("GroupBox3", 20, 610, 420, 170, "Activities", 18, fw::NoFlags, kPanel));
     l.controls.push_back(ActivityListRows());
     l.controls.push_back(ScrollBarRowFor(kPanelSize));
     return l;

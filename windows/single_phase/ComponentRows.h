@@ -2,9 +2,8 @@
 // the list's presence test, in ComponentIndex order, its name first.
 #pragma once
 
-#include <functional>
-
 #include <QStringList>
+#include <functional>
 
 #include "framework/Controls.h"
 

@@ -18,7 +18,11 @@ RootChoiceGeometry FugacityGeometry() {
 
 const fw::WindowLayout& FugacityWindow::Layout() {
   static const fw::WindowLayout layout = [] {
-    fw::WindowLayout l{.className = "FugacityWindow", .title = "Fugacities", .width = 460, .height = 590, .controls = {}};
+    fw::WindowLayout l{.className = "FugacityWindow",
+                       .title = "Fugacities",
+                       .width = 460,
+                       .height = 590,
+                       .controls = {}};
     l.controls = {
         fw::RoundRectangleRow("RoundRectangle1", 20, 330, 420, 35),
         fw::Text("Result", 190, 335, 120, 25, {}, 16, fw::NoFlags, "RoundRectangle1"),

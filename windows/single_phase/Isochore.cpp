@@ -8,7 +8,8 @@ using namespace single_phase;
 
 const fw::WindowLayout& Isochore::Layout() {
   static const fw::WindowLayout layout = [] {
-    fw::WindowLayout l{.className = "Isochore", .title = "Isochore", .width = 300, .height = 480, .controls = {}};
+    fw::WindowLayout l{
+        .className = "Isochore", .title = "Isochore", .width = 300, .height = 480, .controls = {}};
     l.placement = 0;
     l.controls = {
         fw::ListBoxRow("ListBox1", 50, 228, 200, 195, 2, "50%,50%",
@@ -56,9 +57,9 @@ void Isochore::Event_Activate() {
 }
 
 IsochorePlan Isochore::CheckedPlan() {
-  IsochorePlan plan = PlanIsochore(fw::Val(Field("minimum").Text()),
-                                   fw::Val(Field("maximum").Text()),
-                                   fw::Val(Field("interval").Text()));
+  IsochorePlan plan =
+      PlanIsochore(fw::Val(Field("minimum").Text()), fw::Val(Field("maximum").Text()),
+                   fw::Val(Field("interval").Text()));
   if (plan.minimumBad) Field("minimum").SetText(kPutNumber);
   if (plan.maximumBad) Field("maximum").SetText(kPutNumber);
   if (plan.intervalBad) Field("interval").SetText(kPutNumber);

@@ -1,11 +1,12 @@
 #include "windows/single_phase/IsochoreTable.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <string>
-#include <unistd.h>
 
 #include "framework/Numbers.h"
 #include "windows/single_phase/Messages.h"

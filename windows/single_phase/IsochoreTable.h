@@ -2,11 +2,10 @@
 // temperatures, as a table and as an exported text file.
 #pragma once
 
-#include <optional>
-#include <vector>
-
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <vector>
 
 #include "engine/Globals.h"
 

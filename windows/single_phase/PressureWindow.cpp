@@ -13,7 +13,11 @@ using namespace single_phase;
 
 const fw::WindowLayout& PressureWindow::Layout() {
   static const fw::WindowLayout layout = [] {
-    fw::WindowLayout l{.className = "PressureWindow", .title = "Pressures", .width = 470, .height = 290, .controls = {}};
+    fw::WindowLayout l{.className = "PressureWindow",
+                       .title = "Pressures",
+                       .width = 470,
+                       .height = 290,
+                       .controls = {}};
     l.controls = {
         fw::RoundRectangleRow("RoundRectangle1", 20, 195, 430, 35),
         fw::Text("Pressure", 80, 200, 100, 25, "Pressure", 16, fw::NoFlags, "RoundRectangle1"),
@@ -30,8 +34,7 @@ const fw::WindowLayout& PressureWindow::Layout() {
     };
     for (auto& row : UnitPairRows(375, 60)) l.controls.push_back(std::move(row));
     l.controls.push_back(fw::Button("Clear", 400, 20, 50, 20, "clear", 10));
-    l.controls.push_back(
-        fw::Button("PushButton1", 310, 245, 140, 25, "Isochore calculation", 12));
+    l.controls.push_back(fw::Button("PushButton1", 310, 245, 140, 25, "Isochore calculation", 12));
     return l;
   }();
   return layout;

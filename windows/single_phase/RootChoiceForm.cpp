@@ -15,9 +15,7 @@ const std::array<std::string, 3> kTextChoice = {"TextChoice0", "TextChoice1", "T
 
 // The volume a root column stands for: its real part when the root is real and
 // finite, else 0 (no volume).
-double StoredVolume(double re, double im) {
-  return (im == 0.0 && std::isfinite(re)) ? re : 0.0;
-}
+double StoredVolume(double re, double im) { return (im == 0.0 && std::isfinite(re)) ? re : 0.0; }
 
 }  // namespace
 
@@ -61,10 +59,10 @@ std::vector<fw::ControlSpec> RootChoiceForm::Rows(const RootChoiceGeometry& g) {
                            "select mathematical solution*", 16, fw::Italic, p));
   for (int k = 0; k < 3; ++k) {
     const int top = g.choiceTop + 25 * k;
-    rows.push_back(fw::Radio(kChoice[k], g.choiceLeft, top, 20, 20, {}, 12, fw::NoFlags,
-                             "GroupBox2"));
-    rows.push_back(fw::Text(kTextChoice[k], g.choiceLeft + 25, top, 200, 20, {}, 14, fw::Italic,
-                            "GroupBox2"));
+    rows.push_back(
+        fw::Radio(kChoice[k], g.choiceLeft, top, 20, 20, {}, 12, fw::NoFlags, "GroupBox2"));
+    rows.push_back(
+        fw::Text(kTextChoice[k], g.choiceLeft + 25, top, 200, 20, {}, 14, fw::Italic, "GroupBox2"));
   }
   // 40 high rather than 30: the shipped font needs three lines for the footnote.
   rows.push_back(fw::Text("StaticText1", g.footnoteLeft, g.footnoteTop, 195, 40,

@@ -4,13 +4,12 @@
 // root; each window adds its own result fields and what a choice computes.
 #pragma once
 
+#include <QString>
 #include <array>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <QString>
 
 #include "engine/Globals.h"
 #include "framework/Layout.h"
@@ -21,14 +20,14 @@ namespace single_phase {
 // Where a window puts the form's controls (window or panel pixels). Only what
 // differs between the windows is a member; the rest follows from it.
 struct RootChoiceGeometry {
-  std::string parent;             // the scrolled panel, or empty for the window
-  int inputTop = 20;              // the pressure row; the temperature row is 40 lower
-  int labelLeft = 20;             // "Pressure" and "Temperature"
-  int entryLeft = 155;            // dataEntry and dataEntry1
-  int unitLeft = 285;             // "MPa" and the temperature unit label
-  int pressureUnitWidth = 80;     // "MPa"
+  std::string parent;          // the scrolled panel, or empty for the window
+  int inputTop = 20;           // the pressure row; the temperature row is 40 lower
+  int labelLeft = 20;          // "Pressure" and "Temperature"
+  int entryLeft = 155;         // dataEntry and dataEntry1
+  int unitLeft = 285;          // "MPa" and the temperature unit label
+  int pressureUnitWidth = 80;  // "MPa"
   int clearLeft = 385;
-  int unitGroupLeft = 370;        // GroupBox1 of the unit pair
+  int unitGroupLeft = 370;  // GroupBox1 of the unit pair
   int unitGroupTop = 60;
   QString calculateCaption = QStringLiteral("calculate");
   int calculateLeft = 180, calculateTop = 120, calculateWidth = 100;
@@ -44,9 +43,9 @@ RootChoiceGeometry WideButtonGeometry(int calculateLeft);
 // What one press of "calculate" computed; every later root choice of the same
 // window uses it, never what another window stored since.
 struct RootCalculation {
-  Composition composition{};       // mole fractions
-  double kelvin = 0.0;             // K
-  double pressure = 0.0;           // MPa
+  Composition composition{};        // mole fractions
+  double kelvin = 0.0;              // K
+  double pressure = 0.0;            // MPa
   std::array<double, 3> volumes{};  // cm3/mol per RootColumn; 0 for a complex or non-finite root
 };
 

@@ -13,9 +13,9 @@ namespace single_phase {
 
 // The numbers of one scrolled window, in pixels.
 struct ScrolledPanelSize {
-  int panelWidth;      // the window's width less the scroll bar
-  int panelHeight;     // the window's greatest height
-  int startHeight;     // the window's height when created
+  int panelWidth;   // the window's width less the scroll bar
+  int panelHeight;  // the window's greatest height
+  int startHeight;  // the window's height when created
 };
 
 inline constexpr int kScrollBarWidth = 15;

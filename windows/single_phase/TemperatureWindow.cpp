@@ -15,7 +15,11 @@ constexpr double kCelsiusOffset = 273.15;  // K at 0 °C
 
 const fw::WindowLayout& TemperatureWindow::Layout() {
   static const fw::WindowLayout layout = [] {
-    fw::WindowLayout l{.className = "TemperatureWindow", .title = "Temperatures", .width = 470, .height = 270, .controls = {}};
+    fw::WindowLayout l{.className = "TemperatureWindow",
+                       .title = "Temperatures",
+                       .width = 470,
+                       .height = 270,
+                       .controls = {}};
     l.visible = false;
     l.controls = {
         fw::Text("MolarVolume", 20, 20, 130, 25, "Molar Volume", 16),
@@ -25,7 +29,8 @@ const fw::WindowLayout& TemperatureWindow::Layout() {
         fw::Text("Result", 160, 188, 120, 25, {}, 16, fw::NoFlags, "RoundRectangle1"),
         fw::Text("StaticText4", 290, 188, 80, 25, "Kelvin", 16, fw::NoFlags, "RoundRectangle1"),
     };
-    for (auto& row : UnitPairRows(370, 188, "RoundRectangle1")) l.controls.push_back(std::move(row));
+    for (auto& row : UnitPairRows(370, 188, "RoundRectangle1"))
+      l.controls.push_back(std::move(row));
     const std::vector<fw::ControlSpec> entries = {
         fw::Text("Pressure", 20, 60, 130, 25, "Pressure", 16),
         fw::Edit("dataEntry", 155, 20, 120, 25, 16),

@@ -2,9 +2,8 @@
 // pressure at a given molar volume.
 #pragma once
 
-#include <optional>
-
 #include <QString>
+#include <optional>
 
 #include "framework/Window.h"
 

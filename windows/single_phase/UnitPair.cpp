@@ -12,8 +12,8 @@ std::vector<fw::ControlSpec> UnitPairRows(int left, int top, const std::string& 
   return {
       fw::Group("GroupBox1", left, top, 70, 54, {}, 12, fw::NoFlags, parent),
       fw::Radio("Kelvin", left + 7, top + 7, 56, 20, "in K", 12, fw::On, "GroupBox1"),
-      fw::Radio("Celsius", left + 7, top + 28, 56, 20, QString::fromUtf8("in ˚C"), 12,
-                fw::NoFlags, "GroupBox1"),
+      fw::Radio("Celsius", left + 7, top + 28, 56, 20, QString::fromUtf8("in ˚C"), 12, fw::NoFlags,
+                "GroupBox1"),
   };
 }
 

@@ -7,11 +7,16 @@ using single_phase::RootChoiceForm;
 
 const fw::WindowLayout& VolumeWindow::Layout() {
   static const fw::WindowLayout layout = [] {
-    fw::WindowLayout l{.className = "VolumeWindow", .title = "Molar Volumes", .width = 460, .height = 470, .controls = {}};
+    fw::WindowLayout l{.className = "VolumeWindow",
+                       .title = "Molar Volumes",
+                       .width = 460,
+                       .height = 470,
+                       .controls = {}};
     l.controls = RootChoiceForm::Rows({});
     const std::vector<fw::ControlSpec> resultBox = {
         fw::RoundRectangleRow("RoundRectangle1", 20, 330, 420, 120),
-        fw::Text("MolarVolume", 30, 337, 180, 25, "Molar Volume", 16, fw::NoFlags, "RoundRectangle1"),
+        fw::Text("MolarVolume", 30, 337, 180, 25, "Molar Volume", 16, fw::NoFlags,
+                 "RoundRectangle1"),
         fw::Text("Result", 220, 337, 120, 25, {}, 16, fw::NoFlags, "RoundRectangle1"),
         fw::Text("StaticText7", 350, 337, 75, 25, "cm /mol", 16, fw::NoFlags, "RoundRectangle1"),
         fw::Text("StaticText8", 372, 336, 16, 20, "3", 12, fw::NoFlags, "RoundRectangle1"),

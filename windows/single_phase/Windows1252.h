@@ -1,10 +1,9 @@
 // Text to Windows-1252 bytes, the encoding of the exported isochore files.
 #pragma once
 
-#include <optional>
-
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace single_phase {
 

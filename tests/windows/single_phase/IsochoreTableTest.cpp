@@ -48,9 +48,9 @@ TEST(Windows1252Test, EncodesItsCharactersAndRefusesOthers) {
   EXPECT_EQ(ToWindows1252("Pressure, 1.5"), QByteArray("Pressure, 1.5"));
   EXPECT_EQ(ToWindows1252(QString::fromUtf8("€ é ÿ ‰ Ÿ")), QByteArray("\x80 \xE9 \xFF \x89 \x9F"));
   EXPECT_EQ(ToWindows1252(QString::fromUtf8("°")), QByteArray("\xB0"));
-  EXPECT_FALSE(ToWindows1252(QString::fromUtf8("˚C")));      // ring above: no byte
-  EXPECT_FALSE(ToWindows1252(QString(QChar(0x81))));         // a C1 control
-  EXPECT_FALSE(ToWindows1252(QString::fromUtf8("𝑇")));       // beyond the BMP
+  EXPECT_FALSE(ToWindows1252(QString::fromUtf8("˚C")));  // ring above: no byte
+  EXPECT_FALSE(ToWindows1252(QString(QChar(0x81))));     // a C1 control
+  EXPECT_FALSE(ToWindows1252(QString::fromUtf8("𝑇")));   // beyond the BMP
 }
 
 TEST(IsochoreFileTest, WritesNothingUnderANameWithAFolder) {

@@ -1,16 +1,16 @@
 // The isochore window and its export, driven from the pressure window.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
-#include <sys/resource.h>
 
+#include "WindowDriver.h"
 #include "framework/Numbers.h"
 #include "windows/single_phase/Isochore.h"
 #include "windows/single_phase/PressureWindow.h"
-#include "WindowDriver.h"
 
 using namespace single_phase_test;
 using fw::Str;
@@ -144,8 +144,9 @@ TEST_F(IsochoreExportTest, WritesHeaderAndOneLinePerStep) {
       "Temperature, Pressure\n"
       "(Celsius), (MPa)\n";
   for (double kelvin : Steps(0, 100, 10)) {
-    expected += (Str(kelvin - 273.15) + ", " + Str(Globals.Pressure(kMixture, kelvin, 100)))
-                    .toLatin1() + "\n";
+    expected +=
+        (Str(kelvin - 273.15) + ", " + Str(Globals.Pressure(kMixture, kelvin, 100))).toLatin1() +
+        "\n";
   }
   EXPECT_EQ(ReadFile("100.txt"), expected);
   EXPECT_EQ(Text(*window, "ExportStatus"), "");

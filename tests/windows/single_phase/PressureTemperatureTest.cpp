@@ -1,11 +1,11 @@
 // The pressure and temperature windows against the engine's own functions.
 #include <gtest/gtest.h>
 
+#include "WindowDriver.h"
 #include "framework/Numbers.h"
 #include "windows/single_phase/PressureWindow.h"
 #include "windows/single_phase/TemperatureWindow.h"
 #include "windows/single_phase/VolumeWindow.h"
-#include "WindowDriver.h"
 
 using namespace single_phase_test;
 using fw::Str;

@@ -4,12 +4,12 @@
 
 #include <cmath>
 
+#include "WindowDriver.h"
 #include "framework/Numbers.h"
 #include "windows/single_phase/ActivityWindow.h"
 #include "windows/single_phase/FugacityWindow.h"
 #include "windows/single_phase/ScrolledPanel.h"
 #include "windows/single_phase/VolumeWindow.h"
-#include "WindowDriver.h"
 
 using namespace single_phase_test;
 using fw::Str;
@@ -108,6 +108,13 @@ TEST(VolumeWindowTest, EntryThatIsNoNumberComputesNothing) {
   Calculate(window, "1,5", "300");
   EXPECT_EQ(Text(window, "TextChoice0"), "put number");
   EXPECT_EQ(Globals.TempKelvin, 123.0);
+
+  Calculate(window, "5", "0");  // 0 K: the cubic has no finite roots, and nothing is shown as one
+  for (const char* name : {"TextChoice0", "TextChoice1", "TextChoice2"}) {
+    EXPECT_EQ(Text(window, name), "no solution") << name;
+  }
+  Click(window, "Choice0");
+  EXPECT_EQ(Text(window, "DensityResult"), "no solution");
 }
 
 TEST(VolumeWindowTest, RootChoiceUsesItsOwnWindowsLastCalculation) {

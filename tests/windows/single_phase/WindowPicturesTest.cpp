@@ -4,13 +4,13 @@
 
 #include <QDir>
 
+#include "WindowDriver.h"
 #include "windows/single_phase/ActivityWindow.h"
 #include "windows/single_phase/FugacityWindow.h"
 #include "windows/single_phase/Isochore.h"
 #include "windows/single_phase/PressureWindow.h"
 #include "windows/single_phase/TemperatureWindow.h"
 #include "windows/single_phase/VolumeWindow.h"
-#include "WindowDriver.h"
 
 using namespace single_phase_test;
 
@@ -19,8 +19,8 @@ namespace {
 template <class W>
 void Save(const QString& folder, W& window) {
   QCoreApplication::processEvents();
-  ASSERT_TRUE(window.grab().save(QDir(folder).filePath(
-      QString::fromStdString(W::Layout().className) + ".png")));
+  ASSERT_TRUE(window.grab().save(
+      QDir(folder).filePath(QString::fromStdString(W::Layout().className) + ".png")));
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ double OmegaB(int i) { return data::OmegaBFixed[i] != 0.0 ? data::OmegaBFixed[i]
 Matrix InteractionConstants() {
   Matrix k{};
   for (const auto& entry : data::Kij) {
+    RuntimeBackgroundTask();
     k[entry.i][entry.j] = entry.k;
     k[entry.j][entry.i] = entry.k;
   }
@@ -56,9 +57,12 @@ Parameters BuildParameters() {
   Parameters p;
   const Matrix k = InteractionConstants();
   for (int i = 0; i < ComponentCount; ++i) {
+    RuntimeBackgroundTask();
     p.b[i] = OmegaB(i) * R * data::Tcrit[i] / data::Pcrit[i];
-    for (int j = 0; j < ComponentCount; ++j)
+    for (int j = 0; j < ComponentCount; ++j) {
+      RuntimeBackgroundTask();
       p.a[i][j] = (i == j) ? PureAttraction(i) : CrossAttraction(i, j, k[i][j]);
+    }
   }
   return p;
 }
@@ -91,7 +95,10 @@ Composition AttractionSums(const Matrix& a, const Composition& x) {
     if (!(x[j] > 0.0)) continue;
     const double xj = x[j];
     const auto& row = a[j];
-    for (int i = 0; i < ComponentCount; ++i) sums[i] += xj * row[i];
+    for (int i = 0; i < ComponentCount; ++i) {
+      RuntimeBackgroundTask();
+      sums[i] += xj * row[i];
+    }
   }
   return sums;
 }

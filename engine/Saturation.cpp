@@ -18,7 +18,10 @@ struct PowerTerm {
 template <std::size_t N>
 double ScaledSeries(const std::array<PowerTerm, N>& terms, double tau, double T, double Tc, double Pc) {
   double s = 0.0;
-  for (const auto& term : terms) s += term.c * std::pow(tau, term.e);
+  for (const auto& term : terms) {
+    RuntimeBackgroundTask();
+    s += term.c * std::pow(tau, term.e);
+  }
   return Pc * std::exp(s * Tc / T);
 }
 

@@ -119,8 +119,10 @@ double Engine::ChemicalPotential(int i, const Composition& x, double T, double V
 }
 
 double Engine::Excess(int kind, const Composition& x, double T, double P, double M) {
-  for (int i = 0; i < ComponentCount; ++i)
+  for (int i = 0; i < ComponentCount; ++i) {
+    RuntimeBackgroundTask();
     if (FixedPointFraction(x[i]) == PrecisionFactor) return 0.0;  // a pure substance has no excess
+  }
   if (kind < VolumeExcess || kind > GibbsExcess) return M;
 
   double excess = M;

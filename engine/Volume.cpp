@@ -103,7 +103,10 @@ CubicRoots Engine::CubicEquation(double c1, double c2, double c3) {
   const double q = (2.0 * c1 * c1 * c1 - 9.0 * c1 * c2 + 27.0 * c3) / 27.0;
   const bool solved = (p > 0.0 && SolvePositiveP(p, q, r)) || (p < 0.0 && SolveNegativeP(p, q, r));
   if (!solved) SolveZeroP(q, r);
-  for (int k = 0; k < 3; ++k) r[0][k] = r[0][k] - c1 / 3.0;
+  for (int k = 0; k < 3; ++k) {
+    RuntimeBackgroundTask();
+    r[0][k] = r[0][k] - c1 / 3.0;
+  }
   return r;
 }
 
@@ -134,8 +137,10 @@ double Engine::VolumeChoice(CubicRoots& roots, int rank, double coVolume) {
     else if (roots[0][k] > coVolume && std::isfinite(roots[0][k])) found[count++] = roots[0][k];
   }
   if (count == 0) return 0.0;
-  for (int k = 1; k < count; ++k)  // largest first
+  for (int k = 1; k < count; ++k) {  // largest first
+    RuntimeBackgroundTask();
     for (int m = k; m > 0 && found[m] > found[m - 1]; --m) std::swap(found[m], found[m - 1]);
+  }
   switch (rank) {
     case 1: return found[count / 2];
     case 2: return found[count - 1];

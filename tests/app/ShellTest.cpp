@@ -1,0 +1,190 @@
+// The walk from the start page to the procedure window and the fifteen
+// procedures, the menu bar of every window, the layouts with the shipped font,
+// and the exit steps.
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSvgRenderer>
+
+#include "app/MenuBar1.h"
+#include "app/Procedures.h"
+#include "framework/Inspection.h"
+#include "tests/app/AppFixture.h"
+
+namespace {
+
+int CountOpen(const std::string& className) {
+  int count = 0;
+  for (fw::Window* window : fw::OpenWindows()) count += window->ClassName() == className;
+  return count;
+}
+
+Start3Window& ProcedureWindow() {
+  fw::ShowWindow<Start1aWindow>();
+  Start2Window& fluid = fw::ShowWindow<Start2Window>();
+  fluid.Field("H2Onumber").SetText("1");
+  fluid.ButtonOf("continue2").Press();
+  return fw::SoleInstance<Start3Window>();
+}
+
+TEST_F(AppTest, StartUpShowsTheStartPageOnly) {
+  const std::vector<fw::Window*> open = fw::OpenWindows();
+  ASSERT_EQ(open.size(), 1u);
+  EXPECT_EQ(open[0]->ClassName(), "Start1Window");
+  EXPECT_EQ(open[0]->windowTitle(), "Start");
+  EXPECT_TRUE(open[0]->isVisible());
+  EXPECT_EQ(Globals.PrecisionFactor, 1'000'000'000'000);
+}
+
+TEST_F(AppTest, ReturnWalksFromPageToPageAndEachPageExistsOnce) {
+  auto& start = fw::SoleInstance<Start1Window>();
+  QTest::keyClick(&start, Qt::Key_Return);
+  QTest::keyClick(&start, Qt::Key_Return);
+  EXPECT_EQ(CountOpen("Start1aWindow"), 1);
+  auto& rules = fw::SoleInstance<Start1aWindow>();
+  EXPECT_EQ(rules.windowTitle(), "Mixing Rules");
+  QTest::keyClick(&rules, Qt::Key_Return);
+  ASSERT_NE(fw::OpenWindow("Start2Window"), nullptr);
+  EXPECT_EQ(fw::OpenWindow("Start2Window")->windowTitle(), "Fluid");
+  EXPECT_EQ(fw::OpenWindows().size(), 3u) << "no page closes another";
+
+  rules.close();
+  start.ButtonOf("continue1").Press();
+  EXPECT_NE(fw::OpenWindow("Start1aWindow"), nullptr);
+}
+
+TEST_F(AppTest, ProcedureWindowOpensTheWindowOfTheChosenProcedure) {
+  struct Expected {
+    const char* radio;
+    const char* className;
+    const char* title;
+  };
+  const Expected expected[] = {
+      {"MolarVolumes", "VolumeWindow", "Molar Volumes"},
+      {"Pressures", "PressureWindow", "Pressures"},
+      {"Temperatures", "TemperatureWindow", "Temperatures"},
+      {"Fugacities", "FugacityWindow", "Fugacities"},
+      {"Activities", "ActivityWindow", "Activities"},
+      {"Homogenisation", "BubbleDewPoint", "Bubble-Dew point"},
+      {"LiquidVapour", "LiquidVapourEq", "Liquid-Vapour Equilibrium"},
+      {"Spinodal", "SpinodalWindow", "Untitled"},
+      {"CriticalPoint", "CriticalPointWindow", "Critical Point"},
+      {"InternalEnergy", "EnergyWindow", "Internal Energy"},
+      {"Enthalpy", "EnthalpyWindow", "Enthalpy"},
+      {"Entropy", "EntropyWindow", "Entropy"},
+      {"HelmholtzEnergy", "HelmholtzWindow", "Helmholtz Energy"},
+      {"GibbsEnergy", "GibbsWindow", "Gibbs Free Energy"},
+      {"ChemicalPotentials", "ChemPotWindow", "Chemical Potentials"},
+  };
+  Start3Window& procedures = ProcedureWindow();
+  const std::size_t before = fw::OpenWindows().size();
+  procedures.ButtonOf("PushButton1").Press();
+  EXPECT_EQ(fw::OpenWindows().size(), before) << "no procedure chosen: nothing opens";
+
+  for (const Expected& e : expected) {
+    QTest::mouseClick(&procedures.RadioOf(e.radio), Qt::LeftButton);
+    QTest::keyClick(&procedures, Qt::Key_Return);
+    fw::Window* opened = fw::OpenWindow(e.className);
+    ASSERT_NE(opened, nullptr) << e.radio;
+    EXPECT_EQ(opened->windowTitle(), e.title);
+    EXPECT_TRUE(opened->isVisible()) << e.className;
+    procedures.ButtonOf("PushButton1").Press();
+    EXPECT_EQ(CountOpen(e.className), 1) << e.className;
+  }
+  EXPECT_EQ(fw::OpenWindows().size(), before + 15) << "every window stays open";
+  int on = 0;
+  for (const app::Procedure& p : app::Procedures()) on += procedures.RadioOf(p.radio).Value();
+  EXPECT_EQ(on, 1) << "the procedures form one group";
+}
+
+TEST_F(AppTest, EveryWindowHasTheFileAndEditMenus) {
+  Start3Window& procedures = ProcedureWindow();
+  procedures.RadioOf("Pressures").SetValue(true);
+  procedures.ButtonOf("PushButton1").Press();
+  for (fw::Window* window : fw::OpenWindows()) {
+    const QList<QAction*> menus = window->MenuBar().actions();
+    ASSERT_EQ(menus.size(), 2) << window->ClassName();
+    EXPECT_EQ(menus[0]->text(), "&File");
+    EXPECT_EQ(menus[1]->text(), "&Edit");
+    QStringList items;
+    for (QAction* item : menus[1]->menu()->actions())
+      items << (item->isSeparator() ? "-" : item->text() + " " + item->shortcut().toString());
+    EXPECT_EQ(items, QStringList({"&Undo Ctrl+Z", "-", "Cu&t Ctrl+X", "&Copy Ctrl+C",
+                                  "&Paste Ctrl+V", "&Delete ", "-", "Select &All Ctrl+A"}))
+        << window->ClassName();
+    const QList<QAction*> file = menus[0]->menu()->actions();
+    ASSERT_EQ(file.size(), 1);
+    EXPECT_EQ(file[0]->shortcut(), QKeySequence("Ctrl+Q"));
+  }
+}
+
+TEST_F(AppTest, EditMenuCutChangesTheSumLikeTyping) {
+  Start2Window& fluid = FluidWindow();
+  fluid.Show();
+  QApplication::setActiveWindow(&fluid);
+  fw::EditField& field = fluid.Field("CO2number");
+  field.setFocus();
+  Type(fluid, 1, "0.25");
+  fluid.MenuBar().findChild<QAction*>("EditSelectAll")->trigger();
+  fluid.MenuBar().findChild<QAction*>("EditCut")->trigger();
+  EXPECT_EQ(field.Text(), "");
+  EXPECT_EQ(SumText(fluid), "0");
+  fluid.MenuBar().findChild<QAction*>("EditPaste")->trigger();
+  EXPECT_EQ(SumText(fluid), "0.25");
+}
+
+TEST_F(AppTest, EveryTextOfTheShellFitsItsBox) {
+  ProcedureWindow();
+  for (const char* name : {"Start1Window", "Start1aWindow", "Start2Window", "Start3Window"}) {
+    fw::Window* window = fw::OpenWindow(name);
+    ASSERT_NE(window, nullptr) << name;
+    EXPECT_EQ(fw::ClippedControls(*window), std::vector<std::string>{}) << name;
+  }
+}
+
+TEST_F(AppTest, EveryPictureOfTheShellLoadsAtItsControlsSize) {
+  ProcedureWindow();
+  int pictures = 0;
+  for (const char* name : {"Start1Window", "Start1aWindow", "Start2Window"}) {
+    fw::Window* window = fw::OpenWindow(name);
+    ASSERT_NE(window, nullptr) << name;
+    for (fw::PictureView* view : window->findChildren<fw::PictureView*>()) {
+      ++pictures;
+      const QString control = view->objectName();
+      ASSERT_TRUE(view->CurrentPicture()) << name << " " << control.toStdString();
+      const QSize size = view->CurrentPicture()->defaultSize();
+      if (control == "Canvas1" && std::string(name) == "Start1aWindow") {
+        EXPECT_EQ(size.height(), view->height()) << "ai_150 lies on a narrower canvas";
+        continue;
+      }
+      EXPECT_EQ(size, view->size()) << name << " " << control.toStdString();
+    }
+  }
+  EXPECT_EQ(pictures, 3 + 9 + 21);
+}
+
+TEST_F(AppTest, ExitReleasesPicturesWindowsMenuBarAndModuleStateInThisOrder) {
+  ProcedureWindow();
+  QPointer<fw::Window> start(fw::OpenWindow("Start1Window"));
+  Globals.TempKelvin = 300.0;
+  std::vector<std::string> steps;
+  app::Finalize([&](std::string_view step) {
+    if (step == "windows") {
+      EXPECT_FALSE(start.isNull()) << "pictures go before the windows";
+    }
+    if (step == "menu bar") {
+      EXPECT_TRUE(start.isNull());
+    }
+    steps.emplace_back(step);
+  });
+  EXPECT_EQ(steps, (std::vector<std::string>{"pictures", "windows", "menu bar", "module state"}));
+  EXPECT_TRUE(fw::OpenWindows().empty());
+  EXPECT_FALSE(app::MenuBar1Exists());
+  EXPECT_EQ(Globals.TempKelvin, 0.0);
+  EXPECT_EQ(Globals.fraction[0], 0.0);
+  app::StartUp();  // for TearDown
+}
+
+}  // namespace

@@ -1,5 +1,7 @@
 #include "windows/single_phase/ActivityWindow.h"
 
+#include <cmath>
+
 #include "engine/Globals.h"
 #include "framework/Numbers.h"
 #include "windows/single_phase/ComponentRows.h"

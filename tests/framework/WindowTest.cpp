@@ -10,7 +10,11 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <stdexcept>
+#include <thread>
+
+#include "engine/Services.h"
 
 #include "framework/Application.h"
 #include "tests/framework/TestWindows.h"
@@ -240,6 +244,33 @@ TEST_F(WindowTest, AnErrorEscapingAHandlerIsReportedAndEndsTheEventLoop) {
   EXPECT_EQ(QApplication::exec(), 1);
   EXPECT_TRUE(reported.contains("matrix is singular")) << reported.toStdString();
   EXPECT_EQ(fw::OpenWindow("SampleWindow"), &window);
+}
+
+TEST_F(WindowTest, AOneLineTextGrowsToShowAllOfItselfAWrappingOneKeepsItsBox) {
+  SampleWindow& window = fw::SoleInstance<SampleWindow>();
+  fw::StaticText& label = window.Label("Label");
+  label.SetText("2.842171e-14 is far wider than the box of this label");
+  EXPECT_EQ(label.x(), 10);
+  EXPECT_GE(label.width(), label.fontMetrics().horizontalAdvance(label.text()));
+  label.SetText("short");
+  EXPECT_EQ(label.geometry(), QRect(10, 10, 100, 20));
+  label.setWordWrap(true);
+  label.SetText("a text that wraps over several lines of the box");
+  EXPECT_EQ(label.geometry(), QRect(10, 10, 100, 20));
+}
+
+TEST_F(WindowTest, TheEngineYieldLetsQueuedWorkRunAtMostEveryFiftyMilliseconds) {
+  fw::InstallServices();
+  int ran = 0;
+  QObject receiver;
+  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  QMetaObject::invokeMethod(&receiver, [&] { ++ran; }, Qt::QueuedConnection);
+  ::RuntimeBackgroundTask();
+  EXPECT_EQ(ran, 1);
+  QMetaObject::invokeMethod(&receiver, [&] { ++ran; }, Qt::QueuedConnection);
+  ::RuntimeBackgroundTask();  // right after the last one: no pass through the event loop
+  EXPECT_EQ(ran, 1);
+  QCoreApplication::processEvents();
 }
 
 TEST_F(WindowTest, EditMenuActsOnTheFocusedField) {

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -23,6 +24,21 @@ QRectF PictureTarget(const QSvgRenderer& picture, const QRect& area, bool centre
   }
   return QRectF(topLeft, size);
 }
+
+// Lines between the columns of a list, none between its rows.
+class ColumnLinesDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(painter, option, index);
+    if (index.column() + 1 >= index.model()->columnCount()) return;
+    painter->save();
+    painter->setPen(QColor(0xc0, 0xc0, 0xc0));
+    painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+    painter->restore();
+  }
+};
 
 }  // namespace
 
@@ -151,6 +167,8 @@ ListBox::ListBox(QWidget* parent) : QTableWidget(parent) {
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setHighlightSections(false);
   setWordWrap(false);
+  setShowGrid(false);
+  setItemDelegate(new ColumnLinesDelegate(this));
   connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (!settingByCode_) emit CellTextChange(item->row(), item->column());
   });
@@ -162,9 +180,11 @@ void ListBox::Configure(int columns, const QString& columnWidths, const QString&
   verticalHeader()->setDefaultSectionSize(rowHeight);
   verticalHeader()->setMinimumSectionSize(rowHeight);
 
+  // A list without headings in its layout gets its heading row when a heading is set.
   const QStringList headingTexts = headings.split(QChar('\t'));
-  horizontalHeader()->setVisible(!headings.isEmpty());
-  for (int c = 0; c < columnCount(); ++c) SetHeading(c, c < headingTexts.size() ? headingTexts[c] : QString());
+  horizontalHeader()->setVisible(false);
+  for (int c = 0; c < columnCount(); ++c)
+    SetHeading(c, c < headingTexts.size() ? headingTexts[c] : QString());
 
   const QStringList specs = columnWidths.split(QChar(','), Qt::SkipEmptyParts);
   if (specs.isEmpty()) {
@@ -200,6 +220,7 @@ void ListBox::SetHeading(int column, const QString& text) {
   }
   item->setText(text);
   item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  if (!text.isEmpty()) horizontalHeader()->show();
 }
 
 QString ListBox::Heading(int column) const {

@@ -65,7 +65,8 @@ QString FontFamily() {
 
 void InstallServices() {
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
-  LoadedFamily() = LoadShippedFonts();
+  static const QString shipped = LoadShippedFonts();  // registered once per process
+  LoadedFamily() = shipped;
   QFont font(FontFamily());
   font.setPixelSize(12);
   font.setHintingPreference(QFont::PreferNoHinting);

@@ -82,6 +82,8 @@ Window::Window(const WindowLayout& layout)
   d_->resizable = layout.resizable;
 
   d_->menuBar = new QMenuBar(this);
+  // In the window on every desktop, so that the content lies where the layout says.
+  d_->menuBar->setNativeMenuBar(false);
   BuildMenuBar(*d_->menuBar);
   d_->content = new QWidget(this);
   QPalette palette = d_->content->palette();

@@ -60,23 +60,24 @@ TEST_F(AppTest, ProcedureWindowOpensTheWindowOfTheChosenProcedure) {
     const char* radio;
     const char* className;
     const char* title;
+    int width, height;
   };
   const Expected expected[] = {
-      {"MolarVolumes", "VolumeWindow", "Molar Volumes"},
-      {"Pressures", "PressureWindow", "Pressures"},
-      {"Temperatures", "TemperatureWindow", "Temperatures"},
-      {"Fugacities", "FugacityWindow", "Fugacities"},
-      {"Activities", "ActivityWindow", "Activities"},
-      {"Homogenisation", "BubbleDewPoint", "Bubble-Dew point"},
-      {"LiquidVapour", "LiquidVapourEq", "Liquid-Vapour Equilibrium"},
-      {"Spinodal", "SpinodalWindow", "Untitled"},
-      {"CriticalPoint", "CriticalPointWindow", "Critical Point"},
-      {"InternalEnergy", "EnergyWindow", "Internal Energy"},
-      {"Enthalpy", "EnthalpyWindow", "Enthalpy"},
-      {"Entropy", "EntropyWindow", "Entropy"},
-      {"HelmholtzEnergy", "HelmholtzWindow", "Helmholtz Energy"},
-      {"GibbsEnergy", "GibbsWindow", "Gibbs Free Energy"},
-      {"ChemicalPotentials", "ChemPotWindow", "Chemical Potentials"},
+      {"MolarVolumes", "VolumeWindow", "Molar Volumes", 460, 470},
+      {"Pressures", "PressureWindow", "Pressures", 470, 290},
+      {"Temperatures", "TemperatureWindow", "Temperatures", 470, 270},
+      {"Fugacities", "FugacityWindow", "Fugacities", 460, 590},
+      {"Activities", "ActivityWindow", "Activities", 480, 700},
+      {"Homogenisation", "BubbleDewPoint", "Bubble-Dew point", 635, 700},
+      {"LiquidVapour", "LiquidVapourEq", "Liquid-Vapour Equilibrium", 615, 700},
+      {"Spinodal", "SpinodalWindow", "Untitled", 460, 510},
+      {"CriticalPoint", "CriticalPointWindow", "Critical Point", 450, 660},
+      {"InternalEnergy", "EnergyWindow", "Internal Energy", 455, 640},
+      {"Enthalpy", "EnthalpyWindow", "Enthalpy", 455, 610},
+      {"Entropy", "EntropyWindow", "Entropy", 455, 640},
+      {"HelmholtzEnergy", "HelmholtzWindow", "Helmholtz Energy", 460, 645},
+      {"GibbsEnergy", "GibbsWindow", "Gibbs Free Energy", 470, 610},
+      {"ChemicalPotentials", "ChemPotWindow", "Chemical Potentials", 450, 730},
   };
   Start3Window& procedures = ProcedureWindow();
   const std::size_t before = fw::OpenWindows().size();
@@ -89,6 +90,7 @@ TEST_F(AppTest, ProcedureWindowOpensTheWindowOfTheChosenProcedure) {
     fw::Window* opened = fw::OpenWindow(e.className);
     ASSERT_NE(opened, nullptr) << e.radio;
     EXPECT_EQ(opened->windowTitle(), e.title);
+    EXPECT_EQ(QSize(opened->Width(), opened->Height()), QSize(e.width, e.height)) << e.className;
     EXPECT_TRUE(opened->isVisible()) << e.className;
     procedures.ButtonOf("PushButton1").Press();
     EXPECT_EQ(CountOpen(e.className), 1) << e.className;

@@ -7,8 +7,7 @@
 namespace fw {
 
 // At most 7 significant digits, %g style, '.' whatever the locale; -0 shows as "0".
-// Non-finite numbers never reach the screen: callers show "no solution" instead
-// (see ResultText).
+// A number that is not finite never reaches the screen: it shows as "no solution".
 QString Str(double value);
 
 // The whole text, blanks trimmed, must be one decimal number ('.' as the decimal
@@ -16,7 +15,8 @@ QString Str(double value);
 // no number.
 std::optional<double> Val(const QString& text);
 
-// Str of a computed value, or "no solution" when it is not finite.
+// Str of a computed value, or "no solution" when it is not finite (the same as
+// Str; the name says at the call that a non-finite result is expected).
 QString ResultText(double value);
 
 }  // namespace fw

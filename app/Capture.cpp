@@ -51,6 +51,12 @@ int main(int argc, char** argv) {
     fw::Window* window = fw::OpenWindow(procedure.windowClass);
     ok = window && Save(*window, directory) && ok;
   }
+  // The isochore window opens only from the pressure window.
+  if (fw::Window* pressures = fw::OpenWindow("PressureWindow")) {
+    pressures->ButtonOf("PushButton1").Press();
+    fw::Window* isochore = fw::OpenWindow("Isochore");
+    ok = isochore && Save(*isochore, directory) && ok;
+  }
   app::Finalize();
   return ok ? 0 : 1;
 }

@@ -9,11 +9,6 @@ namespace {
 
 const std::array<PlaceholderSpec, kPlaceholderCount>& Specs() {
   static const std::array<PlaceholderSpec, kPlaceholderCount> specs = {{
-      {"VolumeWindow", "Molar Volumes", 460, 470},
-      {"PressureWindow", "Pressures", 470, 290},
-      {"TemperatureWindow", "Temperatures", 470, 270, false},
-      {"FugacityWindow", "Fugacities", 460, 590},
-      {"ActivityWindow", "Activities", 480, 700, true, 400, 800},
       {"BubbleDewPoint", "Bubble-Dew point", 635, 700, true, 400, 925},
       {"LiquidVapourEq", "Liquid-Vapour Equilibrium", 615, 700, true, 64, 835},
       {"SpinodalWindow", "Untitled", 460, 510},

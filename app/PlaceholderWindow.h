@@ -30,7 +30,6 @@ class PlaceholderWindow : public fw::Window {
 
 // The stand-ins by the real class names.
 enum Placeholder {
-  kVolumeWindow, kPressureWindow, kTemperatureWindow, kFugacityWindow, kActivityWindow,
   kBubbleDewPoint, kLiquidVapourEq, kSpinodalWindow, kCriticalPointWindow, kEnergyWindow,
   kEnthalpyWindow, kEntropyWindow, kHelmholtzWindow, kGibbsWindow, kChemPotWindow,
   kPlaceholderCount

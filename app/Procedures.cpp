@@ -2,6 +2,11 @@
 
 #include "app/PlaceholderWindow.h"
 #include "framework/Window.h"
+#include "windows/single_phase/ActivityWindow.h"
+#include "windows/single_phase/FugacityWindow.h"
+#include "windows/single_phase/PressureWindow.h"
+#include "windows/single_phase/TemperatureWindow.h"
+#include "windows/single_phase/VolumeWindow.h"
 
 namespace app {
 
@@ -20,12 +25,12 @@ using Stand = PlaceholderWindow<Index>;
 // One row per procedure; a real window replaces its stand-in by changing `Open<...>`.
 const std::array<Procedure, 15>& Procedures() {
   static const std::array<Procedure, 15> procedures = {{
-      {"MolarVolumes", "Molar Volumes", 60, 130, "VolumeWindow", Open<Stand<kVolumeWindow>>},
-      {"Pressures", "Pressures", 90, 100, "PressureWindow", Open<Stand<kPressureWindow>>},
+      {"MolarVolumes", "Molar Volumes", 60, 130, "VolumeWindow", Open<VolumeWindow>},
+      {"Pressures", "Pressures", 90, 100, "PressureWindow", Open<PressureWindow>},
       {"Temperatures", "Temperatures", 120, 125, "TemperatureWindow",
-       Open<Stand<kTemperatureWindow>>},
-      {"Fugacities", "Fugacities", 148, 100, "FugacityWindow", Open<Stand<kFugacityWindow>>},
-      {"Activities", "Activities", 180, 90, "ActivityWindow", Open<Stand<kActivityWindow>>},
+       Open<TemperatureWindow>},
+      {"Fugacities", "Fugacities", 148, 100, "FugacityWindow", Open<FugacityWindow>},
+      {"Activities", "Activities", 180, 90, "ActivityWindow", Open<ActivityWindow>},
       {"Homogenisation", "Homogenization", 210, 145, "BubbleDewPoint",
        Open<Stand<kBubbleDewPoint>>},
       {"LiquidVapour", "Liquid-Vapour equilibria", 240, 200, "LiquidVapourEq",

@@ -11,7 +11,13 @@
 #include "app/MenuBar1.h"
 #include "app/Procedures.h"
 #include "framework/Inspection.h"
+#include "framework/Numbers.h"
 #include "tests/app/AppFixture.h"
+#include "windows/single_phase/ActivityWindow.h"
+#include "windows/single_phase/FugacityWindow.h"
+#include "windows/single_phase/PressureWindow.h"
+#include "windows/single_phase/TemperatureWindow.h"
+#include "windows/single_phase/VolumeWindow.h"
 
 namespace {
 
@@ -96,6 +102,11 @@ TEST_F(AppTest, ProcedureWindowOpensTheWindowOfTheChosenProcedure) {
     EXPECT_EQ(CountOpen(e.className), 1) << e.className;
   }
   EXPECT_EQ(fw::OpenWindows().size(), before + 15) << "every window stays open";
+  EXPECT_NE(dynamic_cast<VolumeWindow*>(fw::OpenWindow("VolumeWindow")), nullptr);
+  EXPECT_NE(dynamic_cast<PressureWindow*>(fw::OpenWindow("PressureWindow")), nullptr);
+  EXPECT_NE(dynamic_cast<TemperatureWindow*>(fw::OpenWindow("TemperatureWindow")), nullptr);
+  EXPECT_NE(dynamic_cast<FugacityWindow*>(fw::OpenWindow("FugacityWindow")), nullptr);
+  EXPECT_NE(dynamic_cast<ActivityWindow*>(fw::OpenWindow("ActivityWindow")), nullptr);
   int on = 0;
   for (const app::Procedure& p : app::Procedures()) on += procedures.RadioOf(p.radio).Value();
   EXPECT_EQ(on, 1) << "the procedures form one group";
@@ -190,3 +201,37 @@ TEST_F(AppTest, ExitReleasesPicturesWindowsMenuBarAndModuleStateInThisOrder) {
 }
 
 }  // namespace
+
+// The whole road of one request, as a user takes it: a composition typed into the
+// fluid window, the procedure chosen, conditions typed, roots listed, one picked.
+TEST_F(AppTest, AUserWalksFromTheStartPageToAMolarVolume) {
+  QTest::keyClick(&fw::SoleInstance<Start1Window>(), Qt::Key_Return);
+  QTest::keyClick(fw::OpenWindow("Start1aWindow"), Qt::Key_Return);
+  auto* fluid = dynamic_cast<Start2Window*>(fw::OpenWindow("Start2Window"));
+  ASSERT_NE(fluid, nullptr);
+  Type(*fluid, CO2, "0.5");
+  Type(*fluid, CH4, "0.5");
+  QTest::keyClick(fluid, Qt::Key_Return);
+  auto* procedures = dynamic_cast<Start3Window*>(fw::OpenWindow("Start3Window"));
+  ASSERT_NE(procedures, nullptr);
+  QTest::mouseClick(&procedures->RadioOf("MolarVolumes"), Qt::LeftButton);
+  QTest::keyClick(procedures, Qt::Key_Return);
+  auto* volumes = dynamic_cast<VolumeWindow*>(fw::OpenWindow("VolumeWindow"));
+  ASSERT_NE(volumes, nullptr);
+
+  QTest::keyClicks(&volumes->Field("dataEntry"), "20");
+  QTest::keyClicks(&volumes->Field("dataEntry1"), "300");
+  QTest::keyClick(volumes, Qt::Key_Return);
+  Composition x{};
+  x[CO2] = 0.5;
+  x[CH4] = 0.5;
+  const CubicRoots roots = Globals.Volume(x, 300.0, 20.0);
+  ASSERT_EQ(roots[1][0], 0.0) << "one real root at 300 K and 20 MPa";
+  EXPECT_EQ(volumes->Label("TextChoice0").Text(), fw::Str(roots[0][0]));
+
+  QTest::mouseClick(&volumes->RadioOf("Choice0"), Qt::LeftButton);
+  EXPECT_EQ(volumes->Label("Result").Text(), fw::Str(roots[0][0]));
+  EXPECT_EQ(volumes->Label("DensityResult").Text(), fw::Str(Globals.Density(x, roots[0][0])));
+  EXPECT_EQ(volumes->Label("ExcessVol").Text(),
+            fw::Str(Globals.Excess(0, x, 300.0, 20.0, roots[0][0])));
+}

@@ -27,7 +27,7 @@ std::vector<fw::ControlSpec> ResultBoxRows() {
       fw::Text("MolarVolume", 30, 330, 140, 25, "Molar Volume", 16, fw::NoFlags, box),
       fw::Text("Result", 190, 330, 120, 25, {}, 16, fw::NoFlags, box),
       fw::Text("StaticText5", 330, 330, 75, 25, "cm /mol", 16, fw::NoFlags, box),
-      fw::Text("StaticText10", 352, 329, 16, 20, "3", 12, fw::NoFlags, box),
+      fw::Text("StaticText10", 350, 329, 16, 20, "3", 12, fw::NoFlags, box),
   };
 }
 

@@ -27,7 +27,7 @@ const fw::WindowLayout& FugacityWindow::Layout() {
         fw::RoundRectangleRow("RoundRectangle1", 20, 330, 420, 35),
         fw::Text("Result", 190, 335, 120, 25, {}, 16, fw::NoFlags, "RoundRectangle1"),
         fw::Text("StaticText7", 330, 335, 75, 25, "cm /mol", 16, fw::NoFlags, "RoundRectangle1"),
-        fw::Text("StaticText8", 352, 334, 16, 20, "3", 12, fw::NoFlags, "RoundRectangle1"),
+        fw::Text("StaticText8", 350, 334, 16, 20, "3", 12, fw::NoFlags, "RoundRectangle1"),
         fw::Text("MolarVolume", 30, 335, 140, 25, "Molar Volume", 16, fw::NoFlags,
                  "RoundRectangle1"),
     };

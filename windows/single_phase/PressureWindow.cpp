@@ -29,7 +29,7 @@ const fw::WindowLayout& PressureWindow::Layout() {
         fw::Edit("dataEntry1", 155, 60, 120, 25, 16),
         fw::Button("calculate", 185, 140, 100, 30, "calculate", 18, fw::DefaultButton),
         fw::Text("StaticText1", 285, 20, 75, 25, "cm /mol", 16),
-        fw::Text("StaticText2", 307, 19, 16, 20, "3", 12),
+        fw::Text("StaticText2", 305, 19, 16, 20, "3", 12),
         fw::Text("StaticText3", 285, 60, 70, 25, "Kelvin", 16),
     };
     for (auto& row : UnitPairRows(375, 60)) l.controls.push_back(std::move(row));

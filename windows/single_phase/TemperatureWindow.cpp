@@ -37,7 +37,7 @@ const fw::WindowLayout& TemperatureWindow::Layout() {
         fw::Edit("dataEntry1", 155, 60, 120, 25, 16),
         fw::Button("calculate", 185, 120, 100, 30, "calculate", 18, fw::DefaultButton),
         fw::Text("StaticText1", 285, 20, 80, 25, "cm /mol", 16),
-        fw::Text("StaticText2", 307, 19, 16, 20, "3", 12),
+        fw::Text("StaticText2", 305, 19, 16, 20, "3", 12),
         fw::Text("StaticText3", 285, 60, 80, 25, "MPa", 16),
         fw::Button("Clear", 400, 20, 50, 20, "clear", 10),
     };

@@ -19,16 +19,16 @@ const fw::WindowLayout& VolumeWindow::Layout() {
                  "RoundRectangle1"),
         fw::Text("Result", 220, 337, 120, 25, {}, 16, fw::NoFlags, "RoundRectangle1"),
         fw::Text("StaticText7", 350, 337, 75, 25, "cm /mol", 16, fw::NoFlags, "RoundRectangle1"),
-        fw::Text("StaticText8", 372, 336, 16, 20, "3", 12, fw::NoFlags, "RoundRectangle1"),
+        fw::Text("StaticText8", 370, 336, 16, 20, "3", 12, fw::NoFlags, "RoundRectangle1"),
         fw::Text("ExcessMolarVolume", 30, 377, 180, 25, "Excess Molar Volume", 16, fw::NoFlags,
                  "RoundRectangle1"),
         fw::Text("ExcessVol", 220, 377, 120, 25, {}, 16, fw::NoFlags, "RoundRectangle1"),
         fw::Text("StaticText10", 350, 377, 75, 25, "cm /mol", 16, fw::NoFlags, "RoundRectangle1"),
-        fw::Text("StaticText11", 372, 376, 16, 20, "3", 12, fw::NoFlags, "RoundRectangle1"),
+        fw::Text("StaticText11", 370, 376, 16, 20, "3", 12, fw::NoFlags, "RoundRectangle1"),
         fw::Text("Density", 30, 417, 180, 25, "Density", 16, fw::NoFlags, "RoundRectangle1"),
         fw::Text("DensityResult", 220, 417, 120, 25, {}, 16, fw::NoFlags, "RoundRectangle1"),
         fw::Text("StaticText12", 350, 417, 55, 25, "g/cm", 16, fw::NoFlags, "RoundRectangle1"),
-        fw::Text("StaticText13", 390, 416, 16, 20, "3", 12, fw::NoFlags, "RoundRectangle1"),
+        fw::Text("StaticText13", 386, 416, 16, 20, "3", 12, fw::NoFlags, "RoundRectangle1"),
     };
     l.controls.insert(l.controls.end(), resultBox.begin(), resultBox.end());
     return l;

@@ -2,7 +2,7 @@
 # Installs what the build needs on Debian 12, only when something is missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config git
-          qt6-base-dev qt6-svg-dev libgl-dev
+          qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth)
 missing=()

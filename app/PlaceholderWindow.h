@@ -16,6 +16,7 @@ struct PlaceholderSpec {
   int width, height;
   bool visible = true;
   int minHeight = 0, maxHeight = 0;  // both 0: not resizable
+  int placement = 2;                 // 0: centred, as the stability windows are
 };
 
 // The layout of stand-in number `index` (see PlaceholderWindow.cpp).

@@ -121,7 +121,11 @@ void PerformStandardItem(std::string_view itemName) {
   else if (itemName == "EditCut") field->cut();
   else if (itemName == "EditCopy") field->copy();
   else if (itemName == "EditPaste") field->paste();
-  else if (itemName == "EditClear") field->del();
+  // Delete removes the selection only; with none it leaves the text alone, as
+  // the menu item of that name does everywhere (unlike the Delete key).
+  else if (itemName == "EditClear") {
+    if (field->hasSelectedText()) field->del();
+  }
   else if (itemName == "EditSelectAll") field->selectAll();
 }
 

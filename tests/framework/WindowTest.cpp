@@ -307,6 +307,10 @@ TEST_F(WindowTest, EditMenuActsOnTheFocusedField) {
   EXPECT_EQ(entry.Text(), "0.250.25");
   item("EditUndo")->trigger();
   EXPECT_NE(entry.Text(), "0.250.25");
+  entry.SetText("0.25");
+  entry.setCursorPosition(0);
+  item("EditClear")->trigger();
+  EXPECT_EQ(entry.Text(), "0.25") << "Delete with nothing selected removes nothing";
   item("EditSelectAll")->trigger();
   item("EditClear")->trigger();
   EXPECT_EQ(entry.Text(), "");

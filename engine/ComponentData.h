@@ -58,7 +58,7 @@ inline constexpr std::array<InteractionConstant, 37> Kij = {{
 // c6·T + c7·T² + c8·T³ + c9·T⁴ in J/(mol K), standard entropy S298 in
 // J/(mol K) at 0.1 MPa and enthalpy of formation dfH298 in J/mol, at 298.15 K.
 struct IdealGasRow {
-  std::array<double, 10> c;
+  std::array<double, 10> CpCoeff;  // c0..c9 of Cp(T) above
   double S298;
   double dfH298;
 };

@@ -41,9 +41,9 @@ double EnthalpyChange(const Coefficients& c, double T) {
 double PureValue(int kind, int i, double T) {
   const auto& row = component_data::IdealGasTable[i];
   switch (kind) {
-    case 0: return HeatCapacity(row.c, T);
-    case 1: return EntropyChange(row.c, T) + row.S298;
-    default: return EnthalpyChange(row.c, T) + row.dfH298;
+    case 0: return HeatCapacity(row.CpCoeff, T);
+    case 1: return EntropyChange(row.CpCoeff, T) + row.S298;
+    default: return EnthalpyChange(row.CpCoeff, T) + row.dfH298;
   }
 }
 

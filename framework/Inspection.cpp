@@ -47,8 +47,16 @@ bool GroupBoxFits(const GroupBox& group) {
          group.width();
 }
 
+// A one-line text widens its own box to fit, so it is clipped only where that
+// box leaves the control (or window) it lies in.
+bool InsideParent(const QWidget& control) {
+  const QWidget* parent = control.parentWidget();
+  return !parent || parent->rect().contains(control.geometry());
+}
+
 bool Fits(const QWidget& control) {
-  if (auto* text = qobject_cast<const StaticText*>(&control)) return TextFits(*text);
+  if (auto* text = qobject_cast<const StaticText*>(&control))
+    return TextFits(*text) && InsideParent(control);
   if (auto* radio = qobject_cast<const RadioButton*>(&control)) return RadioFits(*radio);
   if (auto* button = qobject_cast<const PushButton*>(&control)) return ButtonFits(*button);
   if (auto* group = qobject_cast<const GroupBox*>(&control)) return GroupBoxFits(*group);

@@ -1,6 +1,7 @@
 // The fluid window: the running sum at fixed point, and acceptance of a
 // composition only when every field holds a fraction from 0 to 1 and the
 // fractions sum to exactly one.
+#include "framework/Inspection.h"
 #include "tests/app/AppFixture.h"
 
 namespace {
@@ -46,6 +47,7 @@ TEST_F(AppTest, RefusesThirdsOfThirteenDecimals) {
   for (int k : {kH2O, kCO2, kN2}) Type(fluid, k, "0.3333333333333");
   Continue(fluid);
   EXPECT_EQ(SumText(fluid), "adjust fractions!");
+  EXPECT_EQ(fw::ClippedControls(fluid), std::vector<std::string>{}) << "the message fits its box";
   EXPECT_FALSE(Accepted());
   EXPECT_EQ(Globals.fraction[kH2O], 0.0);
 }

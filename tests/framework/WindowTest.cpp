@@ -17,6 +17,7 @@
 #include "engine/Services.h"
 
 #include "framework/Application.h"
+#include "framework/Inspection.h"
 #include "tests/framework/TestWindows.h"
 
 namespace fwtest {
@@ -254,9 +255,18 @@ TEST_F(WindowTest, AOneLineTextGrowsToShowAllOfItselfAWrappingOneKeepsItsBox) {
   EXPECT_GE(label.width(), label.fontMetrics().horizontalAdvance(label.text()));
   label.SetText("short");
   EXPECT_EQ(label.geometry(), QRect(10, 10, 100, 20));
+
+  // A grown box is still clipped where it leaves the panel it lies in.
+  EXPECT_EQ(fw::ClippedControls(window), std::vector<std::string>{});
+  fw::StaticText& inner = window.Label("Inner");
+  inner.SetText("a one-line text that grows past the right edge of the panel it lies in");
+  EXPECT_EQ(fw::ClippedControls(window), std::vector<std::string>{"Inner"});
+  inner.SetText("inner");
+
   label.setWordWrap(true);
   label.SetText("a text that wraps over several lines of the box");
   EXPECT_EQ(label.geometry(), QRect(10, 10, 100, 20));
+  EXPECT_EQ(fw::ClippedControls(window), std::vector<std::string>{"Label"});
 }
 
 TEST_F(WindowTest, TheEngineYieldLetsQueuedWorkRunAtMostEveryFiftyMilliseconds) {

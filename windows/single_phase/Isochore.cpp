@@ -56,10 +56,10 @@ void Isochore::Event_Activate() {
   list.SetHeading(1, QStringLiteral("Pressure (MPa)"));
 }
 
-IsochorePlan Isochore::CheckedPlan() {
+IsochorePlan Isochore::CheckedPlan(IsochoreStart start) {
   IsochorePlan plan =
       PlanIsochore(fw::Val(Field("minimum").Text()), fw::Val(Field("maximum").Text()),
-                   fw::Val(Field("interval").Text()));
+                   fw::Val(Field("interval").Text()), start);
   if (plan.minimumBad) Field("minimum").SetText(kPutNumber);
   if (plan.maximumBad) Field("maximum").SetText(kPutNumber);
   if (plan.intervalBad) Field("interval").SetText(kPutNumber);
@@ -67,7 +67,7 @@ IsochorePlan Isochore::CheckedPlan() {
 }
 
 void Isochore::calculate_Action() {
-  const IsochorePlan plan = CheckedPlan();
+  const IsochorePlan plan = CheckedPlan(IsochoreStart::Table);
   if (!plan.Ok()) return;
   const std::vector<IsochoreRow> rows = IsochoreRows(LastIsochoreVolume(), plan.kelvins);
   fw::ListBox& list = List("ListBox1");
@@ -80,7 +80,7 @@ void Isochore::calculate_Action() {
 
 void Isochore::Export_Action() {
   Label("ExportStatus").SetText({});
-  const IsochorePlan plan = CheckedPlan();
+  const IsochorePlan plan = CheckedPlan(IsochoreStart::Export);
   if (!plan.Ok()) return;
   const IsochoreVolume& state = LastIsochoreVolume();
   const QStringList lines = IsochoreFileLines(IsochoreRows(state, plan.kelvins));

@@ -19,5 +19,5 @@ class Isochore : public fw::Window {
   void calculate_Action();
   void Export_Action();
   // Checks the three entries, writing "put number" into each that fails.
-  single_phase::IsochorePlan CheckedPlan();
+  single_phase::IsochorePlan CheckedPlan(single_phase::IsochoreStart start);
 };

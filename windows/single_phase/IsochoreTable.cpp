@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -24,13 +26,24 @@ IsochoreVolume& StoredIsochoreVolume() {
   return state;
 }
 
+// The first temperature (K): one step on from `beforeFirst`, which is the minimum
+// tmin less the step. That comes back to tmin to within rounding, unless the step
+// is so large against tmin that the subtraction lost tmin's digits (a step of
+// 1e300 would start at 0 K); then the first temperature is tmin itself.
+double FirstTemperature(double beforeFirst, double tmin, double step) {
+  const double first = beforeFirst + step;
+  const double rounding = 1e-9 * std::max(1.0, tmin);
+  return std::abs(first - tmin) <= rounding ? first : tmin;
+}
+
 // The temperatures from tmin to tmax (K), or empty when there would be more than
 // kMaxIsochoreRows of them or a step would leave the temperature unchanged.
-std::optional<std::vector<double>> StepTemperatures(double tmin, double tmax, double step) {
+std::optional<std::vector<double>> StepTemperatures(double beforeFirst, double tmin, double tmax,
+                                                    double step) {
   std::vector<double> kelvins;
-  double t = tmin - step;
+  double t = beforeFirst;
   while (true) {
-    const double next = t + step;
+    const double next = kelvins.empty() ? FirstTemperature(beforeFirst, tmin, step) : t + step;
     if (!(next > t)) return std::nullopt;
     t = next;
     if (t > tmax) return kelvins;
@@ -89,7 +102,8 @@ void RememberIsochoreVolume(const IsochoreVolume& state) { StoredIsochoreVolume(
 const IsochoreVolume& LastIsochoreVolume() { return StoredIsochoreVolume(); }
 
 IsochorePlan PlanIsochore(std::optional<double> minimumCelsius,
-                          std::optional<double> maximumCelsius, std::optional<double> interval) {
+                          std::optional<double> maximumCelsius, std::optional<double> interval,
+                          IsochoreStart start) {
   IsochorePlan plan;
   const double tmin = minimumCelsius.value_or(0.0) + kCelsiusOffset;
   const double tmax = maximumCelsius.value_or(0.0) + kCelsiusOffset;
@@ -98,7 +112,10 @@ IsochorePlan PlanIsochore(std::optional<double> minimumCelsius,
   plan.maximumBad = !maximumCelsius || (minimumCelsius && !(tmax > tmin));
   plan.intervalBad = !interval || !(step > 0.0);
   if (!plan.Ok()) return plan;
-  std::optional<std::vector<double>> kelvins = StepTemperatures(tmin, tmax, step);
+  const double beforeFirst = start == IsochoreStart::Table
+                                ? tmin - step
+                                : (*minimumCelsius - step) + kCelsiusOffset;
+  std::optional<std::vector<double>> kelvins = StepTemperatures(beforeFirst, tmin, tmax, step);
   if (!kelvins) {
     plan.intervalBad = true;
     return plan;

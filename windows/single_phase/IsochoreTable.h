@@ -33,12 +33,20 @@ struct IsochorePlan {
   bool Ok() const { return !minimumBad && !maximumBad && !intervalBad; }
 };
 
+// Where the running temperature starts, one step below the minimum: the table
+// takes the step from the minimum in K, the export from the minimum in °C before
+// adding 273.15. The two can differ in the last digits, and so can their rows.
+enum class IsochoreStart { Table, Export };
+
 // Checks the entries (°C, °C, degrees) and lists the temperatures: the minimum,
 // then one more step at a time while not above the maximum. Each temperature is
 // the previous one plus the step (not minimum + k·step), so a range that is a
-// whole number of steps may lose its last row to rounding.
+// whole number of steps may lose its last row to rounding. A step so large that
+// taking it from the minimum loses the minimum's digits starts at the minimum
+// itself, never at a temperature the user did not ask for.
 IsochorePlan PlanIsochore(std::optional<double> minimumCelsius,
-                          std::optional<double> maximumCelsius, std::optional<double> interval);
+                          std::optional<double> maximumCelsius, std::optional<double> interval,
+                          IsochoreStart start = IsochoreStart::Table);
 
 struct IsochoreRow {
   QString temperature;  // °C

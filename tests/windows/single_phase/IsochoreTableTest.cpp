@@ -16,6 +16,29 @@ TEST(IsochorePlanTest, StepsByRepeatedAddition) {
   EXPECT_TRUE(PlanIsochore(-273.15, 0.0, 100.0).Ok());         // 0 K itself is allowed
 }
 
+TEST(IsochorePlanTest, ExportTakesTheStepFromTheMinimumInCelsius) {
+  // The table starts at (min + 273.15) - step, the export at (min - step) + 273.15.
+  const IsochorePlan table = PlanIsochore(-9.6, 0.0, 4.8);
+  const IsochorePlan file = PlanIsochore(-9.6, 0.0, 4.8, IsochoreStart::Export);
+  ASSERT_EQ(table.kelvins.size(), 3u);
+  ASSERT_EQ(file.kelvins.size(), 2u);  // the export's third step passes 0 °C by rounding
+  EXPECT_EQ(table.kelvins[0], (-9.6 + 273.15) - 4.8 + 4.8);
+  EXPECT_EQ(file.kelvins[0], (-9.6 - 4.8) + 273.15 + 4.8);
+  EXPECT_EQ(file.kelvins[1], file.kelvins[0] + 4.8);
+}
+
+TEST(IsochorePlanTest, AStepThatSwampsTheMinimumStartsAtTheMinimum) {
+  for (const IsochoreStart start : {IsochoreStart::Table, IsochoreStart::Export}) {
+    const IsochorePlan one = PlanIsochore(0.0, 100.0, 1e300, start);
+    ASSERT_EQ(one.kelvins.size(), 1u);
+    EXPECT_EQ(one.kelvins[0], 273.15);  // not 0 K, which 273.15 - 1e300 + 1e300 gives
+    const IsochorePlan wide = PlanIsochore(25.0, 1e300, 1e299, start);
+    ASSERT_GE(wide.kelvins.size(), 2u);
+    EXPECT_EQ(wide.kelvins[0], 298.15);
+    EXPECT_EQ(wide.kelvins[1], 298.15 + 1e299);
+  }
+}
+
 TEST(IsochorePlanTest, ChecksEachEntryOnItsOwn) {
   const IsochorePlan none = PlanIsochore(std::nullopt, std::nullopt, std::nullopt);
   EXPECT_TRUE(none.minimumBad && none.maximumBad && none.intervalBad);

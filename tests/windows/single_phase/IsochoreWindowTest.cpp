@@ -157,6 +157,22 @@ TEST_F(IsochoreExportTest, WritesHeaderAndOneLinePerStep) {
   EXPECT_EQ(ReadFile("100.txt").count('\n'), 4 + 10);
 }
 
+TEST_F(IsochoreExportTest, TakesTheStepFromTheMinimumInCelsius) {
+  Enter("-9.4", "0", "4.7");
+  Click(*window, "calculate");
+  ASSERT_EQ(window->List("ListBox1").ListCount(), 3);
+  EXPECT_EQ(window->List("ListBox1").Cell(2, 0), "0");
+  Click(*window, "Export");
+  // (min - step) + 273.15, then the step added in K: the last line lands a
+  // rounding error below 0 °C, where the table's lands on 0.
+  const double last = (-9.4 - 4.7) + 273.15 + 4.7 + 4.7 + 4.7;
+  ASSERT_NE(Str(last - 273.15), "0");
+  const QByteArray lastLine =
+      (Str(last - 273.15) + ", " + Str(Globals.Pressure(kMixture, last, 100))).toLatin1() + "\n";
+  EXPECT_TRUE(ReadFile("100.txt").endsWith(lastLine)) << ReadFile("100.txt").toStdString();
+  EXPECT_EQ(ReadFile("100.txt").count('\n'), 4 + 3);
+}
+
 TEST_F(IsochoreExportTest, ChecksTheEntriesBeforeWritingAnything) {
   Enter("100", "0", "10");
   Click(*window, "Export");

@@ -1,4 +1,5 @@
 // Roots of the cubic in molar volume, the choice among them, and density.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -95,6 +96,46 @@ double PolishedRoot(double a, double b, double T, double P, double V) {
   return V;
 }
 
+// The closed form gets the two smaller roots as small differences of terms of
+// the size of R·T/P, so their error grows as the square of the ratio of the
+// largest root to the co-volume. Past this ratio (below about a kPa at room
+// temperature) that error reaches the digits shown, and far past it the
+// smaller "roots" are no roots at all: the pressure there is nowhere near P,
+// or a real pair shows as complex and the other way round. Below it the real
+// roots above the co-volume come out right to rounding once polished.
+constexpr double illConditionedRatio = 1e5;
+
+// The root of largest magnitude, which the closed form gets accurately: the one
+// real root, or of three real roots the smallest or largest, whichever lies
+// farther from 0.
+double DominantRoot(const CubicRoots& r) {
+  if (r[1][1] != 0.0) return r[0][0];
+  return std::abs(r[0][1]) > std::abs(r[0][2]) ? r[0][1] : r[0][2];
+}
+
+// All three roots of t^3 + c1 t^2 + c2 t + c3 = 0 from its root r of largest
+// magnitude. The other two solve t^2 - s t + p = 0 with p = -c3/r and
+// s = (c2 - p)/r, neither of which subtracts numbers of the size of r; the
+// quadratic is solved in the form that subtracts nothing either. A complex pair
+// puts the sign `lowerImaginarySign` on column 1's imaginary part.
+CubicRoots RootsBesideDominant(double r, double c2, double c3, double lowerImaginarySign) {
+  const double p = -c3 / r;
+  const double s = (c2 - p) / r;
+  const double discriminant = s * s - 4.0 * p;
+  if (discriminant < 0.0) {
+    const double imaginary = std::sqrt(-discriminant) / 2.0;
+    return {{{r, s / 2.0, s / 2.0}, {0.0, lowerImaginarySign * imaginary, -lowerImaginarySign * imaginary}}};
+  }
+  const double q = (s + std::copysign(std::sqrt(discriminant), s)) / 2.0;
+  const double other = q == 0.0 ? 0.0 : p / q;  // q = 0 only when both roots are 0
+  const double low = std::min(q, other);
+  const double high = std::max(q, other);
+  // Columns: middle, smallest, largest.
+  if (r >= high) return {{{high, low, r}, {0.0, 0.0, 0.0}}};
+  if (r <= low) return {{{low, r, high}, {0.0, 0.0, 0.0}}};
+  return {{{r, low, high}, {0.0, 0.0, 0.0}}};
+}
+
 }  // namespace
 
 CubicRoots Engine::CubicEquation(double c1, double c2, double c3) {
@@ -116,7 +157,13 @@ CubicRoots Engine::Volume(const Composition& x, double T, double P) {
   lastVolumeCoVolume_ = bmix;
   if (P == 0.0) return CubicRoots{};
   const double pst = P * std::sqrt(T);
-  CubicRoots roots = CubicEquation(-R * T / P, -bmix * bmix - R * T * bmix / P + amix / pst, -amix * bmix / pst);
+  const double c2 = -bmix * bmix - R * T * bmix / P + amix / pst;
+  const double c3 = -amix * bmix / pst;
+  CubicRoots roots = CubicEquation(-R * T / P, c2, c3);
+  // At very low pressure the smaller roots are rebuilt from the largest one.
+  const double dominant = DominantRoot(roots);
+  if (std::isfinite(dominant) && std::abs(dominant) > illConditionedRatio * std::abs(bmix))
+    roots = RootsBesideDominant(dominant, c2, c3, roots[1][1] > 0.0 ? 1.0 : -1.0);
   for (int k = 0; k < 3; ++k) {
     RuntimeBackgroundTask();
     if (roots[1][k] == 0.0 && roots[0][k] > bmix) roots[0][k] = PolishedRoot(amix, bmix, T, P, roots[0][k]);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
+#include <vector>
 
 #include "EngineTestSupport.h"
 
@@ -74,6 +76,111 @@ TEST(Volume, EveryRealRootAboveTheCoVolumeGivesBackThePressure) {
       }
   }
   EXPECT_GT(checked, 1000);
+}
+
+// Far below ordinary pressures the largest root dwarfs the others by up to
+// fifteen orders of magnitude, where a cancelling formula loses every digit of
+// the smaller roots.
+std::vector<Composition> VeryLowPressureMixtures() {
+  std::vector<Composition> mixtures = {Pure(CO2), Pure(H2O), Pure(CH4), Pure(NH3), Pure(nC8H18), Pure(He),
+                                       Binary(CO2, 0.3, nC6H14), engine_test::EqualParts()};
+  for (const Composition& x : engine_test::RandomMixtures(6, 11)) mixtures.push_back(x);
+  return mixtures;
+}
+
+constexpr double veryLowPressures[] = {1e-12, 1e-10, 3e-9, 1e-8, 1e-6, 1e-5, 1e-4};
+
+// The Redlich-Kwong pressure, MPa, for a real or complex V, cm3/mol.
+template <class Volume>
+Volume PressureAt(double a, double b, double T, Volume V) {
+  return R * T / (V - b) - a / (std::sqrt(T) * V * (V + b));
+}
+
+// |P(V) - P| over the size of the larger of the equation's two terms, for any
+// root, complex or real, above the co-volume or not.
+double RelativeResidual(double a, double b, double T, double P, std::complex<double> V) {
+  const double terms = std::max(std::abs(R * T / (V - b)), std::abs(a / (std::sqrt(T) * V * (V + b))));
+  return std::abs(PressureAt(a, b, T, V) - P) / terms;
+}
+
+// Where P(V) - P changes sign on a fine logarithmic grid of V above b: one
+// crossing per real root above b, unless two roots nearly coincide.
+int PressureCrossingsAboveCoVolume(double a, double b, double T, double P) {
+  int crossings = 0;
+  double previous = PressureAt(a, b, T, b * (1.0 + 1e-4)) - P;
+  for (double exponent = -4.0; exponent < 18.0; exponent += 0.004) {
+    const double difference = PressureAt(a, b, T, b * (1.0 + std::pow(10.0, exponent))) - P;
+    if ((difference > 0.0) != (previous > 0.0)) ++crossings;
+    previous = difference;
+  }
+  return crossings;
+}
+
+TEST(Volume, EveryRootAtVeryLowPressureIsARoot) {
+  Engine engine;
+  int threeRealRoots = 0, complexPairs = 0;
+  for (const Composition& x : VeryLowPressureMixtures()) {
+    const double a = engine.aMixture(x);
+    const double b = engine.CoVolume(x);
+    for (double T : {170.0, 250.0, 300.0, 600.0})
+      for (double P : veryLowPressures) {
+        const CubicRoots r = engine.Volume(x, T, P);
+        int realAboveCoVolume = 0;
+        for (int k = 0; k < 3; ++k) {
+          const double V = r[0][k];
+          if (r[1][k] == 0.0 && V > b) {
+            EXPECT_NEAR(engine.Pressure(x, T, V), P, 1e-13 * R * T / (V - b)) << "T " << T << " P " << P << " V " << V;
+            ++realAboveCoVolume;
+          } else {
+            EXPECT_LT(RelativeResidual(a, b, T, P, {V, r[1][k]}), 1e-12) << "T " << T << " P " << P << " root " << k;
+          }
+        }
+        EXPECT_EQ(realAboveCoVolume, PressureCrossingsAboveCoVolume(a, b, T, P)) << "T " << T << " P " << P;
+        // The largest root is the gas volume R·T/P plus the second virial
+        // coefficient b - a/(R·T^1.5).
+        const double largest = r[1][1] == 0.0 ? r[0][2] : r[0][0];
+        const double virial = b - a / (R * T * std::sqrt(T));
+        EXPECT_NEAR(largest - R * T / P, virial, 1e-3 * (std::abs(virial) + b) + 4e-16 * largest) << "T " << T << " P " << P;
+        if (r[1][1] != 0.0) {
+          ++complexPairs;
+          EXPECT_EQ(r[0][1], r[0][2]);
+          EXPECT_EQ(r[1][1], -r[1][2]);
+        } else if (realAboveCoVolume == 3) {
+          ++threeRealRoots;
+          EXPECT_TRUE(r[0][1] <= r[0][0] && r[0][0] <= r[0][2]) << "columns: middle, smallest, largest";
+        }
+      }
+  }
+  EXPECT_GT(threeRealRoots, 50);
+  EXPECT_GT(complexPairs, 50);
+}
+
+// Below its triple point water's saturation pressure is tiny; just above it
+// the liquid-like root must still be the liquid, nearly incompressible, not
+// the middle root or a stray one.
+TEST(Volume, LiquidLikeRootOfWaterHoldsDownToItsTinySaturationPressure) {
+  Engine engine;
+  for (double T : {170.0, 250.0}) {
+    CubicRoots ordinary = engine.Volume(Pure(H2O), T, 0.01);
+    const double liquid = engine.VolumeChoice(ordinary, 2);
+    std::vector<double> pressures(std::begin(veryLowPressures), std::end(veryLowPressures));
+    pressures.push_back(1.5 * engine.SaturationPressure(H2O, T));
+    for (double P : pressures) {
+      CubicRoots roots = engine.Volume(Pure(H2O), T, P);
+      EXPECT_NEAR(engine.VolumeChoice(roots, 2), liquid, 1e-5 * liquid) << "T " << T << " P " << P;
+    }
+  }
+}
+
+// The reviewer's case: at 1e-10 MPa pure CO2 at 300 K has one real root; the
+// two reported at 850004 and 885307 cm3/mol had pressures near 0.003 MPa.
+TEST(Volume, CarbonDioxideAtVeryLowPressureHasOneRealRoot) {
+  Engine engine;
+  const CubicRoots r = engine.Volume(Pure(CO2), 300.0, 1e-10);
+  EXPECT_NEAR(r[0][0], R * 300.0 / 1e-10, 1e-9 * r[0][0]);
+  EXPECT_LT(r[1][1], 0.0);
+  EXPECT_EQ(r[1][2], -r[1][1]);
+  EXPECT_LT(r[0][1], 100.0);
 }
 
 TEST(VolumeChoice, OneRealRootIsChosenForEveryRankAndComplexRootsReadZero) {

@@ -37,6 +37,14 @@ void BM_Volume(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(engine.Volume(x, T, P));
 }
 
+// Far below ordinary pressures, where the two smaller roots are rebuilt from
+// the largest one.
+void BM_VolumeVeryLowPressure(benchmark::State& state) {
+  Engine engine;
+  const Composition x = Mixture(state);
+  for (auto _ : state) benchmark::DoNotOptimize(engine.Volume(x, T, 1e-10));
+}
+
 void BM_Fugacities(benchmark::State& state) {
   Engine engine;
   const Composition x = Mixture(state);
@@ -71,6 +79,7 @@ void BM_Excess(benchmark::State& state) {
 
 // Argument: the number of components (2: CO2-CH4 50/50, 21: equal parts).
 BENCHMARK(BM_Volume)->Arg(2)->Arg(21);
+BENCHMARK(BM_VolumeVeryLowPressure)->Arg(2)->Arg(21);
 BENCHMARK(BM_Fugacities)->Arg(2)->Arg(21);
 BENCHMARK(BM_Gibbs)->Arg(2)->Arg(21);
 BENCHMARK(BM_ChemicalPotential)->Arg(2)->Arg(21);

@@ -62,7 +62,7 @@ struct Window::Private {
   std::map<std::string, QWidget*, std::less<>> controls;
   std::map<std::string, QPoint, std::less<>> origins;  // layout position of each control
   std::vector<QWidget*> containers;                     // in creation order
-  PushButton* defaultButton = nullptr;
+  std::vector<PushButton*> defaultButtons;
   int width = 0, height = 0;
   bool resizable = false;
   bool built = false;
@@ -159,7 +159,7 @@ void Window::BuildControl(const ControlSpec& spec) {
       button->setText(spec.text);
       if (spec.flags & DefaultButton) {
         button->SetDefault(true);
-        d_->defaultButton = button;
+        d_->defaultButtons.push_back(button);
       }
       control = button;
       break;
@@ -356,12 +356,33 @@ void Window::closeEvent(QCloseEvent* event) {
   if (d_->running == 0) deleteLater();
 }
 
+// The default button that Return presses: in a window with several (one per
+// part of the form), the one that shares the innermost container with the
+// focused control, so that Return finishes the entry the user is typing. Within
+// one container a button of its own goes before one inside a group of its own.
+PushButton* Window::DefaultButtonFor(const QWidget* focus) const {
+  const auto usable = [](const PushButton* button) {
+    return button->isEnabled() && button->isVisible();
+  };
+  for (const QWidget* container = focus; container; container = container->parentWidget()) {
+    for (PushButton* button : d_->defaultButtons)
+      if (usable(button) && button->parentWidget() == container) return button;
+    for (PushButton* button : d_->defaultButtons)
+      if (usable(button) && container->isAncestorOf(button)) return button;
+    if (container == this) break;
+  }
+  for (PushButton* button : d_->defaultButtons)
+    if (usable(button)) return button;
+  return nullptr;
+}
+
 void Window::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  if (enter && d_->defaultButton && d_->defaultButton->isEnabled() &&
-      d_->defaultButton->isVisible()) {
-    d_->defaultButton->Press();
-    return;
+  if (enter) {
+    if (PushButton* button = DefaultButtonFor(focusWidget())) {
+      button->Press();
+      return;
+    }
   }
   QWidget::keyPressEvent(event);
 }

@@ -94,6 +94,7 @@ class Window : public QWidget {
   void BuildControl(const ControlSpec& spec);
   void Place(const WindowLayout& layout);
   void Leave();
+  PushButton* DefaultButtonFor(const QWidget* focus) const;
 
   std::string className_;
   struct Private;

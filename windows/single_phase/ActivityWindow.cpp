@@ -47,7 +47,7 @@ std::vector<fw::ControlSpec> StandardStateRows() {
       fw::Text("PressureRef", 80, 510, 140, 20, "Reference Pressure", 14, fw::NoFlags, box),
       fw::Edit("dataEntry2", 220, 508, 120, 25, 14, fw::NoFlags, box),
       fw::Text("StaticText9", 350, 510, 35, 20, "MPa", 14, fw::NoFlags, box),
-      fw::Button("PushButton1", 190, 550, 75, 25, "continue", 12, fw::NoFlags, box),
+      fw::Button("PushButton1", 190, 550, 75, 25, "continue", 12, fw::DefaultButton, box),
   };
 }
 

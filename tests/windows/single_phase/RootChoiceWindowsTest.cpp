@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include <QTest>
+
 #include "WindowDriver.h"
 #include "framework/Numbers.h"
 #include "windows/single_phase/ActivityWindow.h"
@@ -207,7 +209,9 @@ TEST(ActivityWindowTest, IdealGasStandardStateAtLowPressureGivesTheMoleFractions
   Click(window, "Choice0");
   Click(window, "StandardChoice2");
   Type(window, "dataEntry2", "0.001");
-  Click(window, "PushButton1");
+  // Return in the reference pressure presses that group's "continue", not "calculate".
+  Click(window, "dataEntry2");
+  QTest::keyClick(&window.Field("dataEntry2"), Qt::Key_Return);
 
   const fw::ListBox& list = window.List("ListBox1");
   ASSERT_EQ(list.ListCount(), 2);
@@ -228,6 +232,11 @@ TEST(ActivityWindowTest, IdealGasStandardStateAtLowPressureGivesTheMoleFractions
   Click(window, "PushButton1");
   EXPECT_EQ(window.Field("dataEntry2").Text(), "put number");
   EXPECT_EQ(list.ListCount(), 0);
+
+  // Return in the pressure field calculates again, which turns the root choice off.
+  Click(window, "dataEntry");
+  QTest::keyClick(&window.Field("dataEntry"), Qt::Key_Return);
+  EXPECT_FALSE(window.RadioOf("Choice0").Value());
 }
 
 TEST(ActivityWindowTest, NoStandardStateListsNoValuesOfAnEarlierPress) {

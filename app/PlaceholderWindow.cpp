@@ -9,10 +9,10 @@ namespace {
 
 const std::array<PlaceholderSpec, kPlaceholderCount>& Specs() {
   static const std::array<PlaceholderSpec, kPlaceholderCount> specs = {{
-      {"BubbleDewPoint", "Bubble-Dew point", 635, 700, true, 400, 925},
-      {"LiquidVapourEq", "Liquid-Vapour Equilibrium", 615, 700, true, 64, 835},
-      {"SpinodalWindow", "Untitled", 460, 510, true, 0, 0, 0},
-      {"CriticalPointWindow", "Critical Point", 450, 660, true, 0, 0, 0},
+      {"BubbleDewPoint", "Bubble-Dew point", 635, 700, 400, 925},
+      {"LiquidVapourEq", "Liquid-Vapour Equilibrium", 615, 700, 64, 835},
+      {"SpinodalWindow", "Untitled", 460, 510, 0, 0, 0},
+      {"CriticalPointWindow", "Critical Point", 450, 660, 0, 0, 0},
       {"EnergyWindow", "Internal Energy", 455, 640},
       {"EnthalpyWindow", "Enthalpy", 455, 610},
       {"EntropyWindow", "Entropy", 455, 640},
@@ -25,8 +25,7 @@ const std::array<PlaceholderSpec, kPlaceholderCount>& Specs() {
 
 fw::WindowLayout LayoutOf(const PlaceholderSpec& spec) {
   fw::WindowLayout layout{.className = spec.className, .title = spec.title, .width = spec.width,
-                          .height = spec.height, .visible = spec.visible,
-                          .placement = spec.placement, .controls = {}};
+                          .height = spec.height, .placement = spec.placement, .controls = {}};
   layout.resizable = spec.maxHeight > 0;
   if (layout.resizable) {
     layout.minHeight = spec.minHeight;

@@ -14,7 +14,6 @@ struct PlaceholderSpec {
   const char* className;
   QString title;
   int width, height;
-  bool visible = true;
   int minHeight = 0, maxHeight = 0;  // both 0: not resizable
   int placement = 2;                 // 0: centred, as the stability windows are
 };

@@ -10,3 +10,9 @@
 inline double RedlichKwongPressure(double a, double b, double T, double V) {
   return (R * T) / (V - b) - a / ((std::sqrt(T) * V) * (V + b));
 }
+
+// ∂P/∂V at constant T and composition, MPa·mol/cm3, with the units above.
+inline double RedlichKwongPressureSlope(double a, double b, double T, double V) {
+  const double repulsion = -(R * T) / ((V - b) * (V - b));
+  return repulsion + a * (2.0 * V + b) / (std::sqrt(T) * V * V * (V + b) * (V + b));
+}

@@ -85,8 +85,7 @@ double PolishedRoot(double a, double b, double T, double P, double V) {
   double residual = RedlichKwongPressure(a, b, T, V) - P;
   for (int step = 0; step < 10 && residual != 0.0; ++step) {
     RuntimeBackgroundTask();
-    const double slope = -(R * T) / ((V - b) * (V - b)) + a * (2.0 * V + b) / (std::sqrt(T) * V * V * (V + b) * (V + b));
-    const double next = V - residual / slope;
+    const double next = V - residual / RedlichKwongPressureSlope(a, b, T, V);
     if (!(next > b)) break;
     const double nextResidual = RedlichKwongPressure(a, b, T, next) - P;
     if (!(std::abs(nextResidual) < std::abs(residual))) break;
@@ -124,7 +123,8 @@ CubicRoots RootsBesideDominant(double r, double c2, double c3, double lowerImagi
   const double discriminant = s * s - 4.0 * p;
   if (discriminant < 0.0) {
     const double imaginary = std::sqrt(-discriminant) / 2.0;
-    return {{{r, s / 2.0, s / 2.0}, {0.0, lowerImaginarySign * imaginary, -lowerImaginarySign * imaginary}}};
+    const double lower = lowerImaginarySign * imaginary;
+    return {{{r, s / 2.0, s / 2.0}, {0.0, lower, -lower}}};
   }
   const double q = (s + std::copysign(std::sqrt(discriminant), s)) / 2.0;
   const double other = q == 0.0 ? 0.0 : p / q;  // q = 0 only when both roots are 0
@@ -166,7 +166,8 @@ CubicRoots Engine::Volume(const Composition& x, double T, double P) {
     roots = RootsBesideDominant(dominant, c2, c3, roots[1][1] > 0.0 ? 1.0 : -1.0);
   for (int k = 0; k < 3; ++k) {
     RuntimeBackgroundTask();
-    if (roots[1][k] == 0.0 && roots[0][k] > bmix) roots[0][k] = PolishedRoot(amix, bmix, T, P, roots[0][k]);
+    if (roots[1][k] == 0.0 && roots[0][k] > bmix)
+      roots[0][k] = PolishedRoot(amix, bmix, T, P, roots[0][k]);
   }
   return roots;
 }

@@ -47,7 +47,7 @@ bool IsPlainDecimal(const std::string& text) {
 }  // namespace
 
 QString Str(double value) {
-  if (!std::isfinite(value)) return QStringLiteral("no solution");
+  if (!std::isfinite(value)) return kNoSolution;
   if (value == 0.0) return QStringLiteral("0");  // also -0
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
@@ -70,10 +70,6 @@ std::optional<double> Val(const QString& text) {
   if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size()) return std::nullopt;
   if (!std::isfinite(value)) return std::nullopt;
   return value;
-}
-
-QString ResultText(double value) {
-  return std::isfinite(value) ? Str(value) : QStringLiteral("no solution");
 }
 
 }  // namespace fw

@@ -6,6 +6,9 @@
 
 namespace fw {
 
+// What a result field shows where a computation has no finite answer.
+inline const QString kNoSolution = QStringLiteral("no solution");
+
 // At most 7 significant digits, %g style, '.' whatever the locale; -0 shows as "0".
 // A number that is not finite never reaches the screen: it shows as "no solution".
 QString Str(double value);
@@ -17,6 +20,6 @@ std::optional<double> Val(const QString& text);
 
 // Str of a computed value, or "no solution" when it is not finite (the same as
 // Str; the name says at the call that a non-finite result is expected).
-QString ResultText(double value);
+inline QString ResultText(double value) { return Str(value); }
 
 }  // namespace fw

@@ -1,5 +1,7 @@
 #include "windows/single_phase/IsochoreTable.h"
 
+#include "windows/single_phase/UnitPair.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -18,8 +20,6 @@
 namespace single_phase {
 
 namespace {
-
-constexpr double kCelsiusOffset = 273.15;  // K at 0 °C
 
 IsochoreVolume& StoredIsochoreVolume() {
   static IsochoreVolume state;

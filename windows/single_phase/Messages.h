@@ -3,11 +3,13 @@
 
 #include <QString>
 
+#include "framework/Numbers.h"
+
 namespace single_phase {
 
 // An entry that is no number.
 inline const QString kPutNumber = QStringLiteral("put number");
 // A result that does not exist (no physical state, a failed search, a value that is not finite).
-inline const QString kNoSolution = QStringLiteral("no solution");
+using fw::kNoSolution;
 
 }  // namespace single_phase

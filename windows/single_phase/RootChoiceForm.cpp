@@ -29,7 +29,7 @@ RootChoiceGeometry WideButtonGeometry(int calculateLeft) {
 }
 
 QString RootText(double re, double im) {
-  if (!std::isfinite(re) || !std::isfinite(im)) return QStringLiteral("no solution");
+  if (!std::isfinite(re) || !std::isfinite(im)) return kNoSolution;
   if (im == 0.0) return fw::Str(re);
   return fw::Str(re) + QStringLiteral(" and ") + fw::Str(im) + QString::fromUtf8("·i");
 }

@@ -9,10 +9,6 @@
 
 using namespace single_phase;
 
-namespace {
-constexpr double kCelsiusOffset = 273.15;  // K at 0 °C
-}
-
 const fw::WindowLayout& TemperatureWindow::Layout() {
   static const fw::WindowLayout layout = [] {
     fw::WindowLayout l{.className = "TemperatureWindow",

@@ -4,10 +4,6 @@
 
 namespace single_phase {
 
-namespace {
-constexpr double kCelsiusOffset = 273.15;  // K at 0 °C
-}
-
 std::vector<fw::ControlSpec> UnitPairRows(int left, int top, const std::string& parent) {
   return {
       fw::Group("GroupBox1", left, top, 70, 54, {}, 12, fw::NoFlags, parent),

@@ -14,6 +14,9 @@
 
 namespace single_phase {
 
+// K at 0 °C.
+inline constexpr double kCelsiusOffset = 273.15;
+
 // GroupBox1 at (left, top), 70 x 54, framing `Kelvin` (on) and `Celsius` (off).
 std::vector<fw::ControlSpec> UnitPairRows(int left, int top, const std::string& parent = {});
 

@@ -7,6 +7,8 @@
 
 namespace single_phase {
 
+using namespace common;
+
 namespace {
 
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();

@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "windows/single_phase/RootChoiceForm.h"
+#include "windows/common/RootChoiceForm.h"
 
 namespace single_phase {
 
@@ -21,7 +21,7 @@ enum class StandardState {
 // that of the standard state at T (reference pressure in MPa). Entries are set for
 // the components with a fraction other than 0, and for all 21 under the ideal
 // state; NaN where no activity exists (no physical mixture or standard state).
-std::array<std::optional<double>, 21> Activities(const RootCalculation& calc, double volume,
+std::array<std::optional<double>, 21> Activities(const common::RootCalculation& calc, double volume,
                                                  StandardState state, double referencePressure);
 
 }  // namespace single_phase

@@ -4,10 +4,11 @@
 
 #include "engine/Globals.h"
 #include "framework/Numbers.h"
-#include "windows/single_phase/ComponentRows.h"
-#include "windows/single_phase/Messages.h"
+#include "windows/common/ComponentRows.h"
+#include "windows/common/Messages.h"
 
 using namespace single_phase;
+using namespace common;
 
 const ScrolledPanelSize ActivityWindow::kPanelSize = {465, 800, 700};
 

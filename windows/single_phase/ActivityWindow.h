@@ -7,15 +7,15 @@
 
 #include "framework/Window.h"
 #include "windows/single_phase/Activities.h"
-#include "windows/single_phase/RootChoiceForm.h"
-#include "windows/single_phase/ScrolledPanel.h"
+#include "windows/common/RootChoiceForm.h"
+#include "windows/common/ScrolledPanel.h"
 
 class ActivityWindow : public fw::Window {
   Q_OBJECT
  public:
   ActivityWindow();
   static const fw::WindowLayout& Layout();
-  static const single_phase::ScrolledPanelSize kPanelSize;
+  static const common::ScrolledPanelSize kPanelSize;
 
  protected:
   void Event_Activate() override;
@@ -29,6 +29,6 @@ class ActivityWindow : public fw::Window {
   void PushButton1_Action();
   std::optional<single_phase::StandardState> ChosenStandardState() const;
 
-  single_phase::RootChoiceForm form_;
-  single_phase::ScrolledPanel panel_;
+  common::RootChoiceForm form_;
+  common::ScrolledPanel panel_;
 };

@@ -1,10 +1,10 @@
 #include "windows/single_phase/FugacityWindow.h"
 
 #include "framework/Numbers.h"
-#include "windows/single_phase/ComponentRows.h"
-#include "windows/single_phase/Messages.h"
+#include "windows/common/ComponentRows.h"
+#include "windows/common/Messages.h"
 
-using namespace single_phase;
+using namespace common;
 
 namespace {
 

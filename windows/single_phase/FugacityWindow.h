@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/Window.h"
-#include "windows/single_phase/RootChoiceForm.h"
+#include "windows/common/RootChoiceForm.h"
 
 class FugacityWindow : public fw::Window {
   Q_OBJECT
@@ -19,5 +19,5 @@ class FugacityWindow : public fw::Window {
   // Lists the fugacities at root `column` of this window's last calculation.
   void ListFugacities(int column);
 
-  single_phase::RootChoiceForm form_;
+  common::RootChoiceForm form_;
 };

@@ -2,9 +2,10 @@
 
 #include "engine/Services.h"
 #include "framework/Numbers.h"
-#include "windows/single_phase/Messages.h"
+#include "windows/common/Messages.h"
 
 using namespace single_phase;
+using namespace common;
 
 const fw::WindowLayout& Isochore::Layout() {
   static const fw::WindowLayout layout = [] {

@@ -1,6 +1,6 @@
 #include "windows/single_phase/IsochoreTable.h"
 
-#include "windows/single_phase/UnitPair.h"
+#include "windows/common/UnitPair.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -13,11 +13,13 @@
 #include <string>
 
 #include "framework/Numbers.h"
-#include "windows/single_phase/Messages.h"
-#include "windows/single_phase/RootChoiceForm.h"
+#include "windows/common/Messages.h"
+#include "windows/common/RootChoiceForm.h"
 #include "windows/single_phase/Windows1252.h"
 
 namespace single_phase {
+
+using namespace common;
 
 namespace {
 

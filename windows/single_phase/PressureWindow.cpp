@@ -6,10 +6,11 @@
 #include "framework/Numbers.h"
 #include "windows/single_phase/Isochore.h"
 #include "windows/single_phase/IsochoreTable.h"
-#include "windows/single_phase/RootChoiceForm.h"
-#include "windows/single_phase/UnitPair.h"
+#include "windows/common/RootChoiceForm.h"
+#include "windows/common/UnitPair.h"
 
 using namespace single_phase;
+using namespace common;
 
 const fw::WindowLayout& PressureWindow::Layout() {
   static const fw::WindowLayout layout = [] {

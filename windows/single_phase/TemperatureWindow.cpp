@@ -4,10 +4,10 @@
 
 #include "engine/Globals.h"
 #include "framework/Numbers.h"
-#include "windows/single_phase/RootChoiceForm.h"
-#include "windows/single_phase/UnitPair.h"
+#include "windows/common/RootChoiceForm.h"
+#include "windows/common/UnitPair.h"
 
-using namespace single_phase;
+using namespace common;
 
 const fw::WindowLayout& TemperatureWindow::Layout() {
   static const fw::WindowLayout layout = [] {

@@ -1,9 +1,9 @@
 #include "windows/single_phase/VolumeWindow.h"
 
 #include "framework/Numbers.h"
-#include "windows/single_phase/Messages.h"
+#include "windows/common/Messages.h"
 
-using single_phase::RootChoiceForm;
+using common::RootChoiceForm;
 
 const fw::WindowLayout& VolumeWindow::Layout() {
   static const fw::WindowLayout layout = [] {
@@ -47,13 +47,13 @@ void VolumeWindow::EmptyResults() {
 }
 
 void VolumeWindow::ShowRootProperties(int column) {
-  const single_phase::RootCalculation& calc = form_.Last();
+  const common::RootCalculation& calc = form_.Last();
   const double volume = calc.volumes[column];
-  if (!single_phase::IsPhysicalVolume(calc.composition, volume)) {
+  if (!common::IsPhysicalVolume(calc.composition, volume)) {
     // No state of the mixture lies at this volume, so it has no properties.
     Globals.Vexcess = 0.0;
-    Label("ExcessVol").SetText(single_phase::kNoSolution);
-    Label("DensityResult").SetText(single_phase::kNoSolution);
+    Label("ExcessVol").SetText(common::kNoSolution);
+    Label("DensityResult").SetText(common::kNoSolution);
     return;
   }
   Globals.Vexcess = Globals.Excess(0, calc.composition, calc.kelvin, calc.pressure, volume);

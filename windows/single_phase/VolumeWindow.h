@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/Window.h"
-#include "windows/single_phase/RootChoiceForm.h"
+#include "windows/common/RootChoiceForm.h"
 
 class VolumeWindow : public fw::Window {
   Q_OBJECT
@@ -16,5 +16,5 @@ class VolumeWindow : public fw::Window {
   // Shows the excess volume (cm3/mol) and density (g/cm3) at root `column`.
   void ShowRootProperties(int column);
 
-  single_phase::RootChoiceForm form_;
+  common::RootChoiceForm form_;
 };

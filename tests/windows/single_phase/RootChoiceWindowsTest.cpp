@@ -10,7 +10,7 @@
 #include "framework/Numbers.h"
 #include "windows/single_phase/ActivityWindow.h"
 #include "windows/single_phase/FugacityWindow.h"
-#include "windows/single_phase/ScrolledPanel.h"
+#include "windows/common/ScrolledPanel.h"
 #include "windows/single_phase/VolumeWindow.h"
 
 using namespace single_phase_test;
@@ -256,7 +256,7 @@ TEST(ActivityWindowTest, NoStandardStateListsNoValuesOfAnEarlierPress) {
 }
 
 TEST(ScrolledPanelTest, ScrollBarFollowsTheWindowHeight) {
-  using single_phase::FitScrollBar;
+  using common::FitScrollBar;
   struct Case {
     int panelHeight, windowHeight, barHeight, maximum;
   };
@@ -264,7 +264,7 @@ TEST(ScrolledPanelTest, ScrollBarFollowsTheWindowHeight) {
   for (const Case& c : {Case{800, 400, 385, 400}, Case{800, 800, 785, 0}, Case{800, 700, 685, 100},
                         Case{925, 400, 385, 525}, Case{925, 925, 910, 0}, Case{835, 64, 49, 771},
                         Case{835, 835, 820, 0}}) {
-    const single_phase::ScrollFit fit = FitScrollBar({0, c.panelHeight, 700}, c.windowHeight);
+    const common::ScrollFit fit = FitScrollBar({0, c.panelHeight, 700}, c.windowHeight);
     EXPECT_EQ(fit.barHeight, c.barHeight) << c.panelHeight << " at " << c.windowHeight;
     EXPECT_EQ(fit.maximum, c.maximum) << c.panelHeight << " at " << c.windowHeight;
   }

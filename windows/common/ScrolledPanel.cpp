@@ -1,6 +1,6 @@
-#include "windows/single_phase/ScrolledPanel.h"
+#include "windows/common/ScrolledPanel.h"
 
-namespace single_phase {
+namespace common {
 
 ScrollFit FitScrollBar(const ScrolledPanelSize& size, int windowHeight) {
   return {windowHeight - kScrollBarWidth, size.panelHeight - windowHeight};
@@ -37,4 +37,4 @@ void ScrolledPanel::Resizing() {
   bar.SetMaximum(fit.maximum);
 }
 
-}  // namespace single_phase
+}  // namespace common

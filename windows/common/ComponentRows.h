@@ -7,11 +7,11 @@
 
 #include "framework/Controls.h"
 
-namespace single_phase {
+namespace common {
 
 // Empties `list`, then adds for each component i (0..20) with present(i) the row
 // name, cells(i)... Yields to the event loop once per component.
 void FillComponentRows(fw::ListBox& list, const std::function<bool(int)>& present,
                        const std::function<QStringList(int)>& cells);
 
-}  // namespace single_phase
+}  // namespace common

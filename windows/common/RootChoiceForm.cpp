@@ -1,12 +1,12 @@
-#include "windows/single_phase/RootChoiceForm.h"
+#include "windows/common/RootChoiceForm.h"
 
 #include <cmath>
 #include <utility>
 
 #include "framework/Numbers.h"
-#include "windows/single_phase/UnitPair.h"
+#include "windows/common/UnitPair.h"
 
-namespace single_phase {
+namespace common {
 
 namespace {
 
@@ -141,4 +141,4 @@ void RootChoiceForm::Clear_Action() {
   hooks_.emptyResults();
 }
 
-}  // namespace single_phase
+}  // namespace common

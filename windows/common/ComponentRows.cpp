@@ -1,9 +1,9 @@
-#include "windows/single_phase/ComponentRows.h"
+#include "windows/common/ComponentRows.h"
 
 #include "engine/Globals.h"
 #include "engine/Services.h"
 
-namespace single_phase {
+namespace common {
 
 void FillComponentRows(fw::ListBox& list, const std::function<bool(int)>& present,
                        const std::function<QStringList(int)>& cells) {
@@ -19,4 +19,4 @@ void FillComponentRows(fw::ListBox& list, const std::function<bool(int)>& presen
   }
 }
 
-}  // namespace single_phase
+}  // namespace common

@@ -5,11 +5,11 @@
 
 #include "framework/Numbers.h"
 
-namespace single_phase {
+namespace common {
 
 // An entry that is no number.
 inline const QString kPutNumber = QStringLiteral("put number");
 // A result that does not exist (no physical state, a failed search, a value that is not finite).
 using fw::kNoSolution;
 
-}  // namespace single_phase
+}  // namespace common

@@ -1,8 +1,8 @@
-#include "windows/single_phase/UnitPair.h"
+#include "windows/common/UnitPair.h"
 
 #include "framework/Numbers.h"
 
-namespace single_phase {
+namespace common {
 
 std::vector<fw::ControlSpec> UnitPairRows(int left, int top, const std::string& parent) {
   return {
@@ -26,4 +26,4 @@ void ShowUnitLabel(fw::Window& window, std::string_view label) {
                                                 : QStringLiteral("Kelvin"));
 }
 
-}  // namespace single_phase
+}  // namespace common

@@ -15,7 +15,7 @@
 #include "framework/Layout.h"
 #include "framework/Window.h"
 
-namespace single_phase {
+namespace common {
 
 // Where a window puts the form's controls (window or panel pixels). Only what
 // differs between the windows is a member; the rest follows from it.
@@ -95,4 +95,4 @@ class RootChoiceForm {
   std::optional<int> chosen_;
 };
 
-}  // namespace single_phase
+}  // namespace common

@@ -9,7 +9,7 @@
 #include "framework/Layout.h"
 #include "framework/Window.h"
 
-namespace single_phase {
+namespace common {
 
 // The numbers of one scrolled window, in pixels.
 struct ScrolledPanelSize {
@@ -48,4 +48,4 @@ class ScrolledPanel {
   ScrolledPanelSize size_;
 };
 
-}  // namespace single_phase
+}  // namespace common

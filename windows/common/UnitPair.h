@@ -10,9 +10,9 @@
 
 #include "framework/Layout.h"
 #include "framework/Window.h"
-#include "windows/single_phase/Messages.h"
+#include "windows/common/Messages.h"
 
-namespace single_phase {
+namespace common {
 
 // K at 0 °C.
 inline constexpr double kCelsiusOffset = 273.15;
@@ -30,4 +30,4 @@ bool CelsiusOn(const fw::Window& window);
 // "Kelvin" or "˚Celsius" into `label`, by the radio that is on.
 void ShowUnitLabel(fw::Window& window, std::string_view label);
 
-}  // namespace single_phase
+}  // namespace common

@@ -25,6 +25,14 @@ using CubicRoots = std::array<std::array<double, 3>, 2>;
 
 inline constexpr int ComponentCount = 21;
 
+// True when some component of x has a fraction above 0: a composition with none
+// (after "clear" in the fluid window) is no mixture and has no state.
+inline bool AnyComponentPresent(const Composition& x) {
+  for (double xi : x)
+    if (xi > 0.0) return true;
+  return false;
+}
+
 enum ComponentIndex : int {
   H2O = 0, CO2, N2, H2S, NH3, H2, O2, CO, He, Ne, Ar,
   CH4, C2H6, C3H8, iC4H10, nC4H10, iC5H12, nC5H12, nC6H14, nC7H16, nC8H18

@@ -87,19 +87,26 @@ void RootChoiceForm::calculate_Action() {
   const std::optional<double> kelvin = EnteredKelvin(window_, "dataEntry1");
   const std::optional<double> pressure = fw::Val(window_.Field("dataEntry").Text());
   TurnChoicesOff();
-  if (!kelvin || !pressure) {
-    window_.Label(kTextChoice[0]).SetText(kPutNumber);
-    window_.Label(kTextChoice[1]).SetText({});
-    window_.Label(kTextChoice[2]).SetText({});
-    hooks_.emptyResults();
-    return;
-  }
+  if (!kelvin || !pressure) return Refuse(kPutNumber);
+  if (!AnyComponentPresent(Globals.fraction)) return Refuse(kNoSolution);
   Globals.TempKelvin = *kelvin;
   Globals.PresMPa = *pressure;
   last_.composition = Globals.fraction;
   last_.kelvin = *kelvin;
   last_.pressure = *pressure;
+  hasCalculation_ = true;
   ShowRoots(Globals.Volume(last_.composition, *kelvin, *pressure));
+  hooks_.emptyResults();
+}
+
+// Computes nothing and forgets the calculation before, so that no later root
+// choice shows values of an earlier one.
+void RootChoiceForm::Refuse(const QString& message) {
+  last_ = {};
+  hasCalculation_ = false;
+  window_.Label(kTextChoice[0]).SetText(message);
+  window_.Label(kTextChoice[1]).SetText({});
+  window_.Label(kTextChoice[2]).SetText({});
   hooks_.emptyResults();
 }
 
@@ -127,9 +134,11 @@ void RootChoiceForm::Celsius_Action() {
 }
 
 void RootChoiceForm::Choice_Action(int column) {
-  if (!window_.RadioOf(kChoice[column]).Value()) return;
+  if (!window_.RadioOf(kChoice[column]).Value() || !hasCalculation_) return;
   chosen_ = column;
-  window_.Label("Result").SetText(fw::Str(last_.volumes[column]));
+  // A complex root is stored as 0: it has no molar volume.
+  const double volume = last_.volumes[column];
+  window_.Label("Result").SetText(volume == 0.0 ? kNoSolution : fw::Str(volume));
   hooks_.rootChosen(column);
 }
 
@@ -138,6 +147,8 @@ void RootChoiceForm::Clear_Action() {
   window_.Field("dataEntry1").SetText({});
   for (const auto& name : kTextChoice) window_.Label(name).SetText({});
   TurnChoicesOff();
+  last_ = {};
+  hasCalculation_ = false;
   hooks_.emptyResults();
 }
 

@@ -73,7 +73,10 @@ class RootChoiceForm {
   // whose layout holds Rows() and a static text `Result`.
   RootChoiceForm(fw::Window& window, Hooks hooks);
 
+  // The last calculation; all zeros when the last press of calculate computed
+  // nothing (an entry that is no number, an empty composition) or after clear.
   const RootCalculation& Last() const { return last_; }
+  bool HasCalculation() const { return hasCalculation_; }
   // The column chosen since the last calculate or clear, if any.
   std::optional<int> Chosen() const { return chosen_; }
   // The molar volume (cm3/mol) of the chosen column, or 0 when none is chosen.
@@ -88,10 +91,12 @@ class RootChoiceForm {
 
   void ShowRoots(const CubicRoots& roots);
   void TurnChoicesOff();
+  void Refuse(const QString& message);
 
   fw::Window& window_;
   Hooks hooks_;
   RootCalculation last_;
+  bool hasCalculation_ = false;
   std::optional<int> chosen_;
 };
 

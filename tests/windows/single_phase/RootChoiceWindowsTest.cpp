@@ -76,7 +76,7 @@ TEST(VolumeWindowTest, OneRealRootAndAConjugatePairWhoseChoiceHasNoProperties) {
   EXPECT_EQ(Globals.MolarVolumes[2], 0.0);
 
   Click(window, "Choice1");
-  EXPECT_EQ(Text(window, "Result"), "0");
+  EXPECT_EQ(Text(window, "Result"), "no solution");
   EXPECT_EQ(Text(window, "ExcessVol"), "no solution");
   EXPECT_EQ(Text(window, "DensityResult"), "no solution");
 }

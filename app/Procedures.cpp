@@ -7,6 +7,7 @@
 #include "windows/single_phase/PressureWindow.h"
 #include "windows/single_phase/TemperatureWindow.h"
 #include "windows/single_phase/VolumeWindow.h"
+#include "windows/thermodynamic_functions/ThermoFunctionForm.h"
 
 namespace app {
 
@@ -39,16 +40,16 @@ const std::array<Procedure, 15>& Procedures() {
       {"CriticalPoint", "Critical Point", 300, 115, "CriticalPointWindow",
        Open<Stand<kCriticalPointWindow>>},
       {"InternalEnergy", "Relative internal energy (U)", 330, 210, "EnergyWindow",
-       Open<Stand<kEnergyWindow>>},
+       Open<EnergyWindow>},
       {"Enthalpy", "Relative enthalpy (H)", 360, 170, "EnthalpyWindow",
-       Open<Stand<kEnthalpyWindow>>},
-      {"Entropy", "Entropy (S)", 390, 105, "EntropyWindow", Open<Stand<kEntropyWindow>>},
+       Open<EnthalpyWindow>},
+      {"Entropy", "Entropy (S)", 390, 105, "EntropyWindow", Open<EntropyWindow>},
       {"HelmholtzEnergy", "Relative Helmholtz energy (A)", 420, 230, "HelmholtzWindow",
-       Open<Stand<kHelmholtzWindow>>},
+       Open<HelmholtzWindow>},
       {"GibbsEnergy", "Relative Gibbs energy (G)", 450, 230, "GibbsWindow",
-       Open<Stand<kGibbsWindow>>},
+       Open<GibbsWindow>},
       {"ChemicalPotentials", "Chemical potentials", 480, 160, "ChemPotWindow",
-       Open<Stand<kChemPotWindow>>},
+       Open<ChemPotWindow>},
   }};
   return procedures;
 }

@@ -68,11 +68,11 @@ IsochorePlan Isochore::CheckedPlan(IsochoreStart start) {
 }
 
 void Isochore::calculate_Action() {
+  fw::ListBox& list = List("ListBox1");
+  list.DeleteAllRows();  // a refused entry leaves no table of the entries before
   const IsochorePlan plan = CheckedPlan(IsochoreStart::Table);
   if (!plan.Ok()) return;
   const std::vector<IsochoreRow> rows = IsochoreRows(LastIsochoreVolume(), plan.kelvins);
-  fw::ListBox& list = List("ListBox1");
-  list.DeleteAllRows();
   for (const IsochoreRow& row : rows) {
     list.AddRow({row.temperature, row.pressure});
     RuntimeBackgroundTask();

@@ -61,20 +61,25 @@ fw::ControlSpec CanvasRowOf(int k) {
                        kRows[k].picture);
 }
 
-// A typed fraction as the window holds it. Magnitudes are bounded so that the
-// sum of 21 entries stays far inside the 64-bit range; larger ones are refused anyway.
+// Entries up to this magnitude are held at fixed point, so that the sum of 21 of
+// them stays far inside the 64-bit range; larger ones are refused anyway.
+constexpr double kFixedPointLimit = 1e3;
+
+// A typed fraction as the window holds it: at fixed point, or beyond the fixed
+// point's limit as the number typed, which the sum shows but no composition takes.
 struct Entry {
   std::int64_t fixedPoint = 0;
+  double beyondLimit = 0.0;
   bool refused = false;
 };
 
 Entry EntryOf(const QString& text) {
   if (text.trimmed().isEmpty()) return {};
   const std::optional<double> x = fw::Val(text);
-  if (!x) return {0, true};
+  if (!x) return {.refused = true};
+  if (std::abs(*x) > kFixedPointLimit) return {.beyondLimit = *x, .refused = true};
   const bool fraction = *x >= 0.0 && *x <= 1.0;
-  if (std::abs(*x) > 1e3) return {0, true};
-  return {Globals.FixedPointFraction(*x), !fraction};
+  return {.fixedPoint = Globals.FixedPointFraction(*x), .refused = !fraction};
 }
 
 }  // namespace
@@ -121,14 +126,18 @@ Start2Window::Start2Window() : fw::Window(Layout()) {
 void Start2Window::number_TextChange(int k) {
   const Entry entry = EntryOf(Field(kRows[k].field).Text());
   entries_[k] = entry.fixedPoint;
+  beyondLimit_[k] = entry.beyondLimit;
   refused_[k] = entry.refused;
   Globals.IntegerFraction[k] = entry.fixedPoint;
   ShowSum();
 }
 
+// The exact fixed-point sum, plus whatever was typed beyond the fixed point's limit.
 void Start2Window::ShowSum() {
   const std::int64_t sum = std::accumulate(entries_.begin(), entries_.end(), std::int64_t{0});
-  Label("Sum").SetText(fw::Str(Int64ToDouble(sum) / Int64ToDouble(Globals.PrecisionFactor)));
+  double shown = Int64ToDouble(sum) / Int64ToDouble(Globals.PrecisionFactor);
+  for (double large : beyondLimit_) shown += large;
+  Label("Sum").SetText(fw::Str(shown));
 }
 
 bool Start2Window::Acceptable() const {
@@ -153,6 +162,7 @@ void Start2Window::Clear_Action() {
   for (int k = 0; k < ComponentCount; ++k) Field(kRows[k].field).SetText({});
   // Whatever the fields reported while they emptied, the entries are now all 0.
   entries_.fill(0);
+  beyondLimit_.fill(0.0);
   refused_.fill(false);
   Globals.IntegerFraction.fill(0);
   ShowSum();

@@ -28,5 +28,6 @@ class Start2Window : public fw::Window {
   bool Acceptable() const;
 
   std::array<std::int64_t, 21> entries_{};  // fixed point, ComponentIndex order
+  std::array<double, 21> beyondLimit_{};     // entries too large for the fixed point, else 0
   std::array<bool, 21> refused_{};          // field holds no number or a fraction outside 0..1
 };

@@ -10,6 +10,13 @@ constexpr int kH2O = 0, kCO2 = 1, kN2 = 2, kCH4 = 11, kC2H6 = 12;
 
 bool Accepted() { return fw::OpenWindow("Start3Window") != nullptr; }
 
+// Presses "continue" on a composition that must be refused.
+void ExpectRefused(Start2Window& fluid, const QString& context = {}) {
+  fluid.ButtonOf("continue2").Press();
+  EXPECT_EQ(fluid.Label("Sum").Text(), "adjust fractions!") << context.toStdString();
+  EXPECT_FALSE(Accepted()) << context.toStdString();
+}
+
 TEST_F(AppTest, AcceptsFractionsThatSumToOneAndStoresThem) {
   Start2Window& fluid = FluidWindow();
   Type(fluid, kH2O, "0.7");
@@ -59,25 +66,40 @@ TEST_F(AppTest, RefusesAFieldThatHoldsNoNumber) {
     Type(fluid, kH2O, "0.5");
     Type(fluid, kCO2, "0.5");
     Type(fluid, kN2, text);
-    Continue(fluid);
-    EXPECT_EQ(SumText(fluid), "adjust fractions!") << text;
-    EXPECT_FALSE(Accepted()) << text;
+    ExpectRefused(fluid, text);
     fluid.close();
   }
 }
 
 TEST_F(AppTest, RefusesFractionsOutsideZeroToOneEvenWhenTheySumToOne) {
   Start2Window& fluid = FluidWindow();
+  Type(fluid, kH2O, "0.6");
+  Type(fluid, kCO2, "0.6");
+  Type(fluid, kN2, "-0.2");  // the one entry outside
+  EXPECT_EQ(SumText(fluid), "1");
+  ExpectRefused(fluid);
+  Type(fluid, kN2, "");
+
   Type(fluid, kH2O, "1.5");
   Type(fluid, kCO2, "-0.5");
   EXPECT_EQ(SumText(fluid), "1");
-  Continue(fluid);
-  EXPECT_EQ(SumText(fluid), "adjust fractions!");
-  EXPECT_FALSE(Accepted());
+  ExpectRefused(fluid);
 
   Type(fluid, kH2O, "1e300");  // far beyond any fixed-point range: refused, no overflow
   Continue(fluid);
   EXPECT_FALSE(Accepted());
+}
+
+TEST_F(AppTest, TheSumShowsEntriesBeyondAThousandAndRefusesThem) {
+  Start2Window& fluid = FluidWindow();
+  Type(fluid, kH2O, "1");
+  Type(fluid, kCO2, "-2500");
+  EXPECT_EQ(SumText(fluid), "-2499");
+  Type(fluid, kN2, "1e300");
+  EXPECT_EQ(SumText(fluid), "1e+300");
+  Type(fluid, kN2, "2500");  // the sum is 1 again
+  EXPECT_EQ(SumText(fluid), "1");
+  ExpectRefused(fluid);
 }
 
 TEST_F(AppTest, AnEmptiedFieldCountsAsZeroAndAMendedFieldIsAccepted) {

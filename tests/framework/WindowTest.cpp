@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <chrono>
@@ -68,6 +69,23 @@ const fw::WindowLayout& TallWindow::Layout() {
 }
 
 }  // namespace fwtest
+
+namespace {
+
+// Opens centred on the screen, and holds a list whose columns share its width in percent.
+class CentredWindow : public fw::Window {
+ public:
+  CentredWindow() : fw::Window(Layout()) {}
+  static const fw::WindowLayout& Layout() {
+    static const fw::WindowLayout layout{
+        .className = "CentredWindow", .title = "Centred", .width = 300, .height = 200,
+        .placement = 0,
+        .controls = {fw::ListBoxRow("List", 50, 20, 200, 150, 2, "30%,70%", "T\tP", 10)}};
+    return layout;
+  }
+};
+
+}  // namespace
 
 namespace {
 
@@ -134,6 +152,25 @@ TEST_F(WindowTest, ControlsMoveWithTheirPanel) {
   EXPECT_EQ(PositionInContent(window, "Inner"), QPoint(20, 90));
 }
 
+TEST_F(WindowTest, ACentredWindowHasItsMiddleAtTheMiddleOfTheScreen) {
+  auto& window = fw::SoleInstance<CentredWindow>();
+  const QPoint screenMiddle = QGuiApplication::primaryScreen()->availableGeometry().center();
+  const QPoint windowMiddle = window.frameGeometry().center();
+  EXPECT_LE((windowMiddle - screenMiddle).manhattanLength(), 2)
+      << windowMiddle.x() << "," << windowMiddle.y() << " against " << screenMiddle.x() << ","
+      << screenMiddle.y();
+}
+
+TEST_F(WindowTest, PercentColumnsShareTheListsViewport) {
+  auto& window = fw::SoleInstance<CentredWindow>();
+  window.Show();
+  QCoreApplication::processEvents();
+  const fw::ListBox& list = window.List("List");
+  const int viewport = list.viewport()->width();
+  EXPECT_EQ(list.columnWidth(0), viewport * 30 / 100);
+  EXPECT_EQ(list.columnWidth(1), viewport * 70 / 100);
+}
+
 TEST_F(WindowTest, RadiosAreExclusiveWithinTheirParentOnly) {
   SampleWindow& window = fw::SoleInstance<SampleWindow>();
   QTest::mouseClick(&window.RadioOf("A2"), Qt::LeftButton);
@@ -153,6 +190,15 @@ TEST_F(WindowTest, RadiosAreExclusiveWithinTheirParentOnly) {
   EXPECT_FALSE(window.RadioOf("B1").Value());
   EXPECT_FALSE(window.RadioOf("B2").Value());
   EXPECT_EQ(window.radioActions, (std::vector<std::string>{"A2", "B2", "B2"}));
+}
+
+TEST_F(WindowTest, ARadioSetToTheValueItHasRaisesNothing) {
+  SampleWindow& window = fw::SoleInstance<SampleWindow>();
+  window.RadioOf("A1").SetValue(true);   // on from the layout
+  window.RadioOf("B2").SetValue(false);  // off from the layout
+  EXPECT_TRUE(window.radioActions.empty());
+  EXPECT_TRUE(window.RadioOf("A1").Value());
+  EXPECT_TRUE(window.RadioOf("B1").Value());
 }
 
 TEST_F(WindowTest, AFrameCreatedAfterARadioNeitherHidesNorCatchesItsClicks) {

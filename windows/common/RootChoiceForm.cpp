@@ -35,7 +35,7 @@ QString RootText(double re, double im) {
 }
 
 bool IsPhysicalVolume(const Composition& x, double volume) {
-  return std::isfinite(volume) && volume > Globals.CoVolume(x);
+  return AnyComponentPresent(x) && std::isfinite(volume) && volume > Globals.CoVolume(x);
 }
 
 std::vector<fw::ControlSpec> RootChoiceForm::Rows(const RootChoiceGeometry& g) {

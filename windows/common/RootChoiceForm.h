@@ -54,7 +54,7 @@ struct RootCalculation {
 QString RootText(double re, double im);
 
 // A molar volume (cm3/mol) at which composition x is a physical state: finite
-// and above the mixture's co-volume.
+// and above the mixture's co-volume, of a composition with some component present.
 bool IsPhysicalVolume(const Composition& x, double volume);
 
 class RootChoiceForm {

@@ -1,6 +1,42 @@
 #include "windows/common/ScrolledPanel.h"
 
+#include <QEvent>
+#include <QWheelEvent>
+#include <cstdlib>
+
 namespace common {
+
+namespace {
+
+// Pixels the panel moves for one notch of the mouse wheel: about three lines of text.
+constexpr int kPixelsPerWheelNotch = 60;
+constexpr int kAnglePerWheelNotch = 120;  // eighths of a degree
+
+// Moves the scroll bar by the vertical turns of the mouse wheel over the panel
+// (and whatever lies on it and leaves the wheel alone) or over the bar itself;
+// the panel then follows the bar as it does for any other move.
+class WheelScroller : public QObject {
+ public:
+  WheelScroller(QObject* parent, fw::ScrollBar& bar) : QObject(parent), bar_(bar) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::Wheel) return false;
+    const auto* wheel = static_cast<const QWheelEvent*>(event);
+    const QPoint angle = wheel->angleDelta();
+    if (std::abs(angle.x()) > std::abs(angle.y())) return false;  // a sideways turn
+    const int pixels = wheel->pixelDelta().isNull()
+                           ? angle.y() * kPixelsPerWheelNotch / kAnglePerWheelNotch
+                           : wheel->pixelDelta().y();
+    bar_.SetValue(bar_.Value() - pixels);  // the bar keeps the value within 0..maximum
+    return true;
+  }
+
+ private:
+  fw::ScrollBar& bar_;
+};
+
+}  // namespace
 
 ScrollFit FitScrollBar(const ScrolledPanelSize& size, int windowHeight) {
   return {windowHeight - kScrollBarWidth, size.panelHeight - windowHeight};
@@ -23,6 +59,9 @@ ScrolledPanel::ScrolledPanel(fw::Window& window, ScrolledPanelSize size)
   bar.setPageStep(size_.startHeight);
   bar.setTracking(false);  // the panel follows when the thumb is released
   window_.OnValueChanged("ScrollBar1", [this] { ScrollBar1_ValueChanged(); });
+  auto* scroller = new WheelScroller(&window_, bar);
+  window_.Control(kPanel).installEventFilter(scroller);
+  bar.installEventFilter(scroller);
 }
 
 void ScrolledPanel::ScrollBar1_ValueChanged() {

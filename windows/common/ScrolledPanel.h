@@ -34,7 +34,8 @@ fw::ControlSpec ScrollBarRowFor(const ScrolledPanelSize& size);
 // The panel's name, for the parent column of the controls on it.
 inline const std::string kPanel = "Rectangle1";
 
-// Binds ScrollBar1's ValueChanged; the window calls Resizing() from Event_Resizing.
+// Binds ScrollBar1's ValueChanged and lets the mouse wheel over the panel move
+// the bar; the window calls Resizing() from Event_Resizing.
 class ScrolledPanel {
  public:
   ScrolledPanel(fw::Window& window, ScrolledPanelSize size);

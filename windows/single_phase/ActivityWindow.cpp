@@ -135,6 +135,7 @@ std::optional<StandardState> ActivityWindow::ChosenStandardState() const {
 
 void ActivityWindow::PushButton1_Action() {
   List("ListBox1").DeleteAllRows();
+  if (!form_.HasCalculation()) return;  // the last calculate computed nothing
   const std::optional<StandardState> state = ChosenStandardState();
   if (!state) return;  // without a standard state there are no activities to list
   double reference = 0.0;

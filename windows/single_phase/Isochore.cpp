@@ -27,11 +27,11 @@ const fw::WindowLayout& Isochore::Layout() {
         fw::Text("StaticText6", 240, 140, 45, 18, "degree", 12),
         fw::Text("MolarVolume", 20, 20, 100, 20, "Molar Volume", 14),
         fw::Text("StaticText7", 220, 20, 65, 20, "cm /mol", 14),
-        fw::Text("StaticText8", 238, 16, 16, 20, "3", 11),
+        fw::Text("StaticText8", 237, 16, 16, 20, "3", 11),  // clear of the slash
         fw::Text("ResultV", 135, 20, 70, 20, {}),
         fw::Text("MolarVolume1", 20, 50, 100, 20, "Density", 14),
         fw::Text("StaticText9", 220, 50, 65, 20, "g/cm", 14),
-        fw::Text("StaticText10", 252, 46, 16, 20, "3", 11),  // just after "g/cm"
+        fw::Text("StaticText10", 250, 46, 16, 20, "3", 11),  // just after "g/cm"
         fw::Text("ResultV1", 135, 50, 70, 20, {}),
         fw::Button("Export", 185, 435, 60, 20, "export", 12),
         // Tells the user when an export could not be written.
@@ -68,11 +68,11 @@ IsochorePlan Isochore::CheckedPlan(IsochoreStart start) {
 }
 
 void Isochore::calculate_Action() {
+  fw::ListBox& list = List("ListBox1");
+  list.DeleteAllRows();  // a refused entry leaves no table of the entries before
   const IsochorePlan plan = CheckedPlan(IsochoreStart::Table);
   if (!plan.Ok()) return;
   const std::vector<IsochoreRow> rows = IsochoreRows(LastIsochoreVolume(), plan.kelvins);
-  fw::ListBox& list = List("ListBox1");
-  list.DeleteAllRows();
   for (const IsochoreRow& row : rows) {
     list.AddRow({row.temperature, row.pressure});
     RuntimeBackgroundTask();

@@ -52,11 +52,9 @@ PressureWindow::PressureWindow() : fw::Window(Layout()) {
 void PressureWindow::calculate_Action() {
   const std::optional<double> kelvin = EnteredKelvin(*this, "dataEntry1");
   const std::optional<double> volume = fw::Val(Field("dataEntry").Text());
-  if (!kelvin || !volume) {
-    Label("Result").SetText(kPutNumber);
-    return;
-  }
+  if (!kelvin || !volume) return Refuse(kPutNumber);
   const Composition& x = Globals.fraction;
+  if (!AnyComponentPresent(x)) return Refuse(kNoSolution);
   Globals.MolarVolumes[0] = *volume;
   RememberIsochoreVolume({x, *volume});
   // Neither at or below 0 K nor at a volume not above the co-volume is there a pressure.
@@ -65,6 +63,12 @@ void PressureWindow::calculate_Action() {
     return;
   }
   Label("Result").SetText(fw::ResultText(Globals.Pressure(x, *kelvin, *volume)));
+}
+
+// Computes nothing, and leaves the isochore no volume of an earlier calculation.
+void PressureWindow::Refuse(const QString& message) {
+  Label("Result").SetText(message);
+  RememberIsochoreVolume({});
 }
 
 void PressureWindow::Kelvin_Action() {

@@ -2,6 +2,8 @@
 // and the door to the isochore at that molar volume.
 #pragma once
 
+#include <QString>
+
 #include "framework/Window.h"
 
 class PressureWindow : public fw::Window {
@@ -16,4 +18,5 @@ class PressureWindow : public fw::Window {
   void Celsius_Action();
   void Clear_Action();
   void PushButton1_Action();
+  void Refuse(const QString& message);
 };

@@ -56,6 +56,8 @@ void TemperatureWindow::calculate_Action() {
   lastKelvin_.reset();
   if (!volume || !pressure) {
     lastMessage_ = kPutNumber;
+  } else if (!AnyComponentPresent(Globals.fraction)) {
+    lastMessage_ = kNoSolution;
   } else {
     const std::optional<double> kelvin = Globals.Temperature(Globals.fraction, *pressure, *volume);
     if (kelvin && std::isfinite(*kelvin) && *kelvin > 0.0) {

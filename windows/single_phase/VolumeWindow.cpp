@@ -28,7 +28,7 @@ const fw::WindowLayout& VolumeWindow::Layout() {
         fw::Text("Density", 30, 417, 180, 25, "Density", 16, fw::NoFlags, "RoundRectangle1"),
         fw::Text("DensityResult", 220, 417, 120, 25, {}, 16, fw::NoFlags, "RoundRectangle1"),
         fw::Text("StaticText12", 350, 417, 55, 25, "g/cm", 16, fw::NoFlags, "RoundRectangle1"),
-        fw::Text("StaticText13", 386, 416, 16, 20, "3", 12, fw::NoFlags, "RoundRectangle1"),
+        fw::Text("StaticText13", 384, 416, 16, 20, "3", 12, fw::NoFlags, "RoundRectangle1"),
     };
     l.controls.insert(l.controls.end(), resultBox.begin(), resultBox.end());
     return l;

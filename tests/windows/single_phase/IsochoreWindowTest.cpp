@@ -88,7 +88,7 @@ TEST_F(IsochoreWindowTest, TablesInWholeAndFractionalSteps) {
   EXPECT_EQ(window->List("ListBox1").ListCount(), 0);
 }
 
-TEST_F(IsochoreWindowTest, RefusesEntriesWithPutNumberAndKeepsTheTable) {
+TEST_F(IsochoreWindowTest, RefusesEntriesWithPutNumberAndEmptiesTheTable) {
   Enter("0", "100", "50");
   Click(*window, "calculate");
   ASSERT_EQ(window->List("ListBox1").ListCount(), 3);
@@ -98,7 +98,7 @@ TEST_F(IsochoreWindowTest, RefusesEntriesWithPutNumberAndKeepsTheTable) {
   EXPECT_EQ(window->Field("minimum").Text(), "put number");
   EXPECT_EQ(window->Field("maximum").Text(), "put number");
   EXPECT_EQ(window->Field("interval").Text(), "put number");
-  EXPECT_EQ(window->List("ListBox1").ListCount(), 3);
+  EXPECT_EQ(window->List("ListBox1").ListCount(), 0) << "no rows of the entries before";
 
   Enter("20", "20", "1");
   Click(*window, "calculate");
@@ -109,10 +109,42 @@ TEST_F(IsochoreWindowTest, RefusesEntriesWithPutNumberAndKeepsTheTable) {
   Click(*window, "calculate");
   EXPECT_EQ(window->Field("interval").Text(), "put number");
 
+  Enter("0", "100", "50");
+  Click(*window, "calculate");
   Enter("0", "1", "1e-20");  // too small to change the temperature
   Click(*window, "calculate");
   EXPECT_EQ(window->Field("interval").Text(), "put number");
-  EXPECT_EQ(window->List("ListBox1").ListCount(), 3);
+  EXPECT_EQ(window->List("ListBox1").ListCount(), 0);
+}
+
+TEST_F(IsochoreWindowTest, ReturnInAnEntryTablesTheIsochore) {
+  Enter("0", "100", "10");
+  QTest::keyClick(&window->Field("interval"), Qt::Key_Return);
+  EXPECT_EQ(window->List("ListBox1").ListCount(), 11);
+}
+
+TEST_F(IsochoreWindowTest, AVolumeNotAboveTheCoVolumeHasNoPressures) {
+  // Pure CO2: b = 0.08664 R Tc / Pc = 29.7 cm3/mol, so 20 cm3/mol is no state.
+  Globals.fraction = Pure(CO2);
+  Calculate(*dynamic_cast<PressureWindow*>(fw::OpenWindow("PressureWindow")), "20", "300");
+  Activate(*window);
+  EXPECT_EQ(Text(*window, "ResultV"), "20");
+  EXPECT_EQ(Text(*window, "ResultV1"), "no solution");
+  Enter("0", "100", "50");
+  Click(*window, "calculate");
+  const fw::ListBox& list = window->List("ListBox1");
+  ASSERT_EQ(list.ListCount(), 3);
+  for (int row = 0; row < 3; ++row) EXPECT_EQ(list.Cell(row, 1), "no solution") << row;
+}
+
+TEST_F(IsochoreWindowTest, APressureEntryRefusedLeavesTheIsochoreNoVolume) {
+  Calculate(*dynamic_cast<PressureWindow*>(fw::OpenWindow("PressureWindow")), "abc", "300");
+  Activate(*window);
+  EXPECT_EQ(Text(*window, "ResultV"), "0");  // as before any calculation
+  Enter("0", "100", "50");
+  Click(*window, "calculate");
+  ASSERT_EQ(window->List("ListBox1").ListCount(), 3);
+  EXPECT_EQ(window->List("ListBox1").Cell(0, 1), "no solution");
 }
 
 class IsochoreExportTest : public IsochoreWindowTest {

@@ -1,8 +1,11 @@
-// The pressure and temperature windows against the engine's own functions.
+// The pressure and temperature windows against the engine's own functions, and
+// what every single-phase window shows for a composition with no component.
 #include <gtest/gtest.h>
 
 #include "WindowDriver.h"
 #include "framework/Numbers.h"
+#include "windows/single_phase/ActivityWindow.h"
+#include "windows/single_phase/FugacityWindow.h"
 #include "windows/single_phase/PressureWindow.h"
 #include "windows/single_phase/TemperatureWindow.h"
 #include "windows/single_phase/VolumeWindow.h"
@@ -78,4 +81,29 @@ TEST(PressureTemperatureTest, PressureWindowRefusesWhatHasNoPressure) {
   EXPECT_EQ(Text(window, "Result"), kelvinResult);
   Click(window, "calculate");
   EXPECT_EQ(Text(window, "Result"), Str(Globals.Pressure(Pure(CO2), 573.15, 100)));
+}
+
+TEST(PressureTemperatureTest, AnEmptyCompositionHasNoSolutionInAnyWindow) {
+  Globals.fraction = Composition{};  // after "clear" in the fluid window
+  PressureWindow& pressures = FreshWindow<PressureWindow>();
+  Calculate(pressures, "100", "300");
+  EXPECT_EQ(Text(pressures, "Result"), "no solution");
+
+  TemperatureWindow& temperatures = FreshWindow<TemperatureWindow>();
+  Calculate(temperatures, "100", "1");
+  EXPECT_EQ(Text(temperatures, "Result"), "no solution");
+
+  VolumeWindow& volumes = FreshWindow<VolumeWindow>();
+  FugacityWindow& fugacities = FreshWindow<FugacityWindow>();
+  ActivityWindow& activities = FreshWindow<ActivityWindow>();
+  for (fw::Window* window : {static_cast<fw::Window*>(&volumes),
+                             static_cast<fw::Window*>(&fugacities),
+                             static_cast<fw::Window*>(&activities)}) {
+    Calculate(*window, "1", "300");
+    EXPECT_EQ(Text(*window, "TextChoice0"), "no solution") << window->ClassName();
+    EXPECT_EQ(Text(*window, "TextChoice1"), "") << window->ClassName();
+    Click(*window, "Choice0");
+    EXPECT_EQ(Text(*window, "Result"), "") << window->ClassName();
+  }
+  EXPECT_EQ(fugacities.List("ListBox1").ListCount(), 0);
 }

@@ -4,7 +4,10 @@
 
 #include <cmath>
 
+#include <QApplication>
 #include <QTest>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 #include "WindowDriver.h"
 #include "framework/Numbers.h"
@@ -117,6 +120,22 @@ TEST(VolumeWindowTest, EntryThatIsNoNumberComputesNothing) {
   }
   Click(window, "Choice0");
   EXPECT_EQ(Text(window, "DensityResult"), "no solution");
+}
+
+TEST(VolumeWindowTest, ARefusedCalculateLeavesNoRootToChoose) {
+  Globals.fraction = Pure(CO2);
+  VolumeWindow& window = FreshWindow<VolumeWindow>();
+  Calculate(window, "6.4", "298.15");  // three real roots
+  Click(window, "Choice2");
+  ASSERT_NE(Text(window, "Result"), "");
+
+  Calculate(window, "6.4", "");
+  EXPECT_EQ(Text(window, "TextChoice0"), "put number");
+  EXPECT_EQ(Text(window, "TextChoice1"), "");
+  EXPECT_EQ(Text(window, "TextChoice2"), "");
+  Click(window, "Choice2");
+  EXPECT_EQ(Text(window, "Result"), "");
+  EXPECT_EQ(Text(window, "DensityResult"), "");
 }
 
 TEST(VolumeWindowTest, RootChoiceUsesItsOwnWindowsLastCalculation) {
@@ -239,6 +258,25 @@ TEST(ActivityWindowTest, IdealGasStandardStateAtLowPressureGivesTheMoleFractions
   EXPECT_FALSE(window.RadioOf("Choice0").Value());
 }
 
+TEST(ActivityWindowTest, ActivitiesFollowTheTypedReferencePressure) {
+  // At 0.001 MPa and 0.004 MPa the gases are ideal to about 2e-4: f_i = x_i P and
+  // f°_i = P(ref.) under both reference states, so a_i = x_i P / P(ref.) = x_i / 4.
+  const Composition x = Mixture({{CO2, 0.25}, {N2, 0.75}});
+  Globals.fraction = x;
+  ActivityWindow& window = FreshWindow<ActivityWindow>();
+  Calculate(window, "0.001", "300");
+  Click(window, "Choice0");
+  const fw::ListBox& list = window.List("ListBox1");
+  for (const char* state : {"StandardChoice1", "StandardChoice2"}) {
+    Click(window, state);
+    Type(window, "dataEntry2", "0.004");
+    Click(window, "PushButton1");
+    ASSERT_EQ(list.ListCount(), 2) << state;
+    EXPECT_NEAR(fw::Val(list.Cell(0, 1)).value_or(NAN), 0.25 / 4, 1e-3 * 0.25 / 4) << state;
+    EXPECT_NEAR(fw::Val(list.Cell(1, 1)).value_or(NAN), 0.75 / 4, 1e-3 * 0.75 / 4) << state;
+  }
+}
+
 TEST(ActivityWindowTest, NoStandardStateListsNoValuesOfAnEarlierPress) {
   Globals.fraction = Pure(H2O);
   ActivityWindow& window = FreshWindow<ActivityWindow>();
@@ -253,6 +291,32 @@ TEST(ActivityWindowTest, NoStandardStateListsNoValuesOfAnEarlierPress) {
   ASSERT_FALSE(window.RadioOf("StandardChoice0").Value());
   Click(window, "PushButton1");
   EXPECT_EQ(window.List("ListBox1").ListCount(), 0);
+}
+
+TEST(ScrolledPanelTest, TheMouseWheelOverThePanelScrollsIt) {
+  ActivityWindow& window = FreshWindow<ActivityWindow>();
+  fw::ScrollBar& bar = window.ScrollBarOf("ScrollBar1");
+  // Over a frame on the panel, which does not take the wheel itself.
+  QWidget& frame = window.Control("GroupBox4");
+  const auto turn = [&](int notches) {
+    const QPointF at(10, 10);
+    QWheelEvent wheel(at, frame.mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);  // as from the mouse: it travels up to the panel
+    QApplication::instance()->notify(&frame, &wheel);  // sendEvent would drop "spontaneous"
+  };
+
+  turn(-1);  // towards the user: the panel moves up
+  EXPECT_GT(bar.Value(), 0);
+  EXPECT_EQ(window.Control("Rectangle1").y(), -bar.Value());
+  turn(-5);
+  EXPECT_EQ(bar.Value(), 100) << "no further than the end";
+  EXPECT_EQ(window.Control("Rectangle1").y(), -100);
+  turn(+5);
+  EXPECT_EQ(window.Control("Rectangle1").y(), 0);
+  EXPECT_EQ(bar.Maximum(), 100);
+  EXPECT_EQ(bar.singleStep(), 1);
+  EXPECT_EQ(bar.pageStep(), 700);
 }
 
 TEST(ScrolledPanelTest, ScrollBarFollowsTheWindowHeight) {

@@ -7,6 +7,8 @@
 #include "windows/single_phase/PressureWindow.h"
 #include "windows/single_phase/TemperatureWindow.h"
 #include "windows/single_phase/VolumeWindow.h"
+#include "windows/stability/CriticalPointWindow.h"
+#include "windows/stability/SpinodalWindow.h"
 
 namespace app {
 
@@ -35,9 +37,9 @@ const std::array<Procedure, 15>& Procedures() {
        Open<Stand<kBubbleDewPoint>>},
       {"LiquidVapour", "Liquid-Vapour equilibria", 240, 200, "LiquidVapourEq",
        Open<Stand<kLiquidVapourEq>>},
-      {"Spinodal", "Spinodal", 270, 90, "SpinodalWindow", Open<Stand<kSpinodalWindow>>},
+      {"Spinodal", "Spinodal", 270, 90, "SpinodalWindow", Open<SpinodalWindow>},
       {"CriticalPoint", "Critical Point", 300, 115, "CriticalPointWindow",
-       Open<Stand<kCriticalPointWindow>>},
+       Open<CriticalPointWindow>},
       {"InternalEnergy", "Relative internal energy (U)", 330, 210, "EnergyWindow",
        Open<Stand<kEnergyWindow>>},
       {"Enthalpy", "Relative enthalpy (H)", 360, 170, "EnthalpyWindow",

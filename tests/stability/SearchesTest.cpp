@@ -6,7 +6,6 @@
 
 #include "HelmholtzReference.h"
 #include "stability/AnalysisTable.h"
-#include "stability/CriticalMatrix.h"
 #include "stability/CriticalSearch.h"
 #include "stability/Determinant.h"
 #include "stability/HelmholtzDerivatives.h"
@@ -150,17 +149,6 @@ TEST(SearchesTest, CubicFormAlongTheNullVectorVanishesAtTheCriticalPoint) {
   const Real below = cubicForm(critical.volume * 0.98), above = cubicForm(critical.volume * 1.02);
   EXPECT_LT(below * above, 0);
   EXPECT_LT(std::abs(atCritical), 1e-4 * std::min(std::abs(below), std::abs(above)));
-}
-
-TEST(SearchesTest, CriticalMatrixLastRowIsTheGradientOfTheSpinodalDeterminant) {
-  Engine engine;
-  const MixtureTerms m = *MixTerms(engine, Binary(CO2, CH4));
-  const double T = 260.0, V = 110.0, h = 1e-4;
-  const Matrix critical = CriticalMatrix(m, T, V);
-  const double slope =
-      (SpinodalDeterminant(m, T, V + h) - SpinodalDeterminant(m, T, V - h)) / (2 * h);
-  EXPECT_NEAR(critical(1, 0), slope, 1e-6 * std::abs(slope));
-  EXPECT_EQ(critical(0, 0), SpinodalMatrix(m, T, V)(0, 0));  // the other rows are Q's
 }
 
 TEST(SearchesTest, CriticalSearchNeedsDistinctResidualsAndAState) {

@@ -95,18 +95,3 @@ TEST(CriticalPointWindowTest, PureFluidShowsItsPseudoCriticalPoint) {
   Click(window, "calculate");
   EXPECT_EQ(Text(window, "ResultV"), "no solution");
 }
-
-TEST(CriticalPointWindowTest, ButtonsShowOneAnalysisAndOneExplanation) {
-  CriticalPointWindow& window = Open(CarbonDioxideMethane());
-  for (int press = 0; press < 2; ++press) {
-    Click(window, "Analysis");
-    Click(window, "pseudo");
-  }
-  int analyses = 0, explanations = 0;
-  for (fw::Window* open : fw::OpenWindows()) {
-    analyses += open->ClassName() == "MathAnal";
-    explanations += open->ClassName() == "Explain";
-  }
-  EXPECT_EQ(analyses, 1);
-  EXPECT_EQ(explanations, 1);
-}

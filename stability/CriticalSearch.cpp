@@ -13,7 +13,8 @@ constexpr int kLastStep = 1000;
 constexpr double kRelativeStep = 1e-10;
 constexpr double kDivergentStep = 1e9;  // cm3/mol
 
-// The doubles nearest 1/3, 2/3, 4/3 and 7/3.
+// The double nearest 1/3; the exponents 2.0/3.0, 4.0/3.0 and 7.0/3.0 below are
+// likewise the doubles nearest 2/3, 4/3 and 7/3.
 constexpr double kOneThird = 1.0 / 3.0;
 
 struct TrialPoint {

@@ -37,7 +37,7 @@ std::optional<MixtureTerms> MixTerms(Engine& engine, const Composition& x) {
 
 StateTerms StateOf(const MixtureTerms& m, double T, double V) {
   const double b = m.bmix;
-  return {T, V, b, std::sqrt(T), R * T, std::log((V + b) / V)};
+  return {V, b, std::sqrt(T), R * T, std::log((V + b) / V)};
 }
 
 }  // namespace stability

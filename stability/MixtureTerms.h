@@ -41,7 +41,7 @@ std::optional<MixtureTerms> MixTerms(Engine& engine, const Composition& x);
 // The terms that depend on the state (T in K, V in cm3/mol): √T, R·T in J/mol
 // and L = ln((V + b)/V).
 struct StateTerms {
-  double T, V, b, sqrtT, RT, L;
+  double V, b, sqrtT, RT, L;
 };
 StateTerms StateOf(const MixtureTerms& m, double T, double V);
 

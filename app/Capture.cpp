@@ -57,6 +57,14 @@ int main(int argc, char** argv) {
     fw::Window* isochore = fw::OpenWindow("Isochore");
     ok = isochore && Save(*isochore, directory) && ok;
   }
+  // The analysis and explanation windows open only from the critical point window.
+  if (fw::Window* critical = fw::OpenWindow("CriticalPointWindow")) {
+    for (const char* button : {"Analysis", "pseudo"}) critical->ButtonOf(button).Press();
+    for (const char* name : {"MathAnal", "Explain"}) {
+      fw::Window* window = fw::OpenWindow(name);
+      ok = window && Save(*window, directory) && ok;
+    }
+  }
   app::Finalize();
   return ok ? 0 : 1;
 }

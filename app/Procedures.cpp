@@ -8,6 +8,8 @@
 #include "windows/single_phase/TemperatureWindow.h"
 #include "windows/single_phase/VolumeWindow.h"
 #include "windows/thermodynamic_functions/ThermoFunctionForm.h"
+#include "windows/stability/CriticalPointWindow.h"
+#include "windows/stability/SpinodalWindow.h"
 
 namespace app {
 
@@ -36,9 +38,9 @@ const std::array<Procedure, 15>& Procedures() {
        Open<Stand<kBubbleDewPoint>>},
       {"LiquidVapour", "Liquid-Vapour equilibria", 240, 200, "LiquidVapourEq",
        Open<Stand<kLiquidVapourEq>>},
-      {"Spinodal", "Spinodal", 270, 90, "SpinodalWindow", Open<Stand<kSpinodalWindow>>},
+      {"Spinodal", "Spinodal", 270, 90, "SpinodalWindow", Open<SpinodalWindow>},
       {"CriticalPoint", "Critical Point", 300, 115, "CriticalPointWindow",
-       Open<Stand<kCriticalPointWindow>>},
+       Open<CriticalPointWindow>},
       {"InternalEnergy", "Relative internal energy (U)", 330, 210, "EnergyWindow",
        Open<EnergyWindow>},
       {"Enthalpy", "Relative enthalpy (H)", 360, 170, "EnthalpyWindow",

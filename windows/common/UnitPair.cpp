@@ -4,12 +4,13 @@
 
 namespace common {
 
-std::vector<fw::ControlSpec> UnitPairRows(int left, int top, const std::string& parent) {
+std::vector<fw::ControlSpec> UnitPairRows(int left, int top, const std::string& parent,
+                                          const std::string& group) {
   return {
-      fw::Group("GroupBox1", left, top, 70, 54, {}, 12, fw::NoFlags, parent),
-      fw::Radio("Kelvin", left + 7, top + 7, 56, 20, "in K", 12, fw::On, "GroupBox1"),
+      fw::Group(group, left, top, 70, 54, {}, 12, fw::NoFlags, parent),
+      fw::Radio("Kelvin", left + 7, top + 7, 56, 20, "in K", 12, fw::On, group),
       fw::Radio("Celsius", left + 7, top + 28, 56, 20, QString::fromUtf8("in ˚C"), 12, fw::NoFlags,
-                "GroupBox1"),
+                group),
   };
 }
 

@@ -17,8 +17,9 @@ namespace common {
 // K at 0 °C.
 inline constexpr double kCelsiusOffset = 273.15;
 
-// GroupBox1 at (left, top), 70 x 54, framing `Kelvin` (on) and `Celsius` (off).
-std::vector<fw::ControlSpec> UnitPairRows(int left, int top, const std::string& parent = {});
+// A frame (`group`) at (left, top), 70 x 54, framing `Kelvin` (on) and `Celsius` (off).
+std::vector<fw::ControlSpec> UnitPairRows(int left, int top, const std::string& parent = {},
+                                          const std::string& group = "GroupBox1");
 
 // The temperature typed into `field`, in K: 273.15 is added while `Celsius` is on.
 // Empty when the text is no number.

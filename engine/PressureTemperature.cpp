@@ -4,6 +4,7 @@
 
 #include "engine/DampedSecant.h"
 #include "engine/Globals.h"
+#include "engine/Mixture.h"
 #include "engine/RedlichKwong.h"
 
 namespace {
@@ -21,14 +22,16 @@ double ZeroPressureTemperature(double a, double b, double V) {
 }  // namespace
 
 double Engine::Pressure(const Composition& x, double T, double V) {
-  const double bmix = bMixture(x);
-  if (!(bmix < V) || !(T > 0.0)) return 0.0;
-  return RedlichKwongPressure(aMixture(x), bmix, T, V);
+  FillConstantTables();
+  const mixture::Mixed m = mixture::Mix(x);
+  if (!(m.b < V) || !(T > 0.0)) return 0.0;
+  return RedlichKwongPressure(m.a, m.b, T, V);
 }
 
 std::optional<double> Engine::Temperature(const Composition& x, double P, double V) {
-  const double bmix = bMixture(x);
-  const double amix = aMixture(x);
+  FillConstantTables();
+  const mixture::Mixed m = mixture::Mix(x);
+  const double amix = m.a, bmix = m.b;
   if (!std::isfinite(P) || !std::isfinite(V) || !(bmix < V)) return std::nullopt;
   const auto residual = [&](double T) { return P - RedlichKwongPressure(amix, bmix, T, V); };
 

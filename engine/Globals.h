@@ -190,6 +190,8 @@ class Engine {
  private:
   // Fills the constant tables, a and b once: they never change afterwards.
   void FillConstantTables();
+  // Energy, Enthalpy, Entropy, Helmholtz or Gibbs (0 to 4) of the mixture.
+  double MixtureFunction(int function, const Composition& x, double T, double V);
 
   bool constantTablesFilled_ = false;
   double lastVolumeCoVolume_ = 0.0;  // co-volume of the last Volume call

@@ -19,7 +19,8 @@ constexpr double noValue = std::numeric_limits<double>::quiet_NaN();
 
 enum ExcessKind : int { VolumeExcess = 0, EnergyExcess, EnthalpyExcess, EntropyExcess, HelmholtzExcess, GibbsExcess };
 
-enum class Function { Energy, Enthalpy, Entropy, Helmholtz, Gibbs };
+// In the order of Engine::MixtureFunction's selector.
+enum class Function { Energy = 0, Enthalpy, Entropy, Helmholtz, Gibbs };
 
 // The pieces of the residual terms at one state.
 struct State {
@@ -81,49 +82,32 @@ double Evaluate(Function f, const State& s, const IdealParts& ideal) {
   return noValue;
 }
 
-// 0 where the function has no state: T not above 0, V not above b (not above 0
-// for the internal energy); NaN for a composition without co-volume.
-std::optional<double> Unguarded(Function f, const State& s) {
+// The value of a function where it has no state: 0 for T not above 0 or V not
+// above b (not above 0 for the internal energy), NaN for a composition without
+// co-volume. Empty where the state is sound.
+std::optional<double> ValueWithoutState(Function f, const State& s) {
   const bool volumeOk = f == Function::Energy ? 0.0 < s.V : s.b < s.V;
   if (!volumeOk || !(0.0 < s.T)) return 0.0;
   if (!(s.b > 0.0)) return noValue;
   return std::nullopt;
 }
 
-// Function `f` of the mixture x at T (K) and V (cm3/mol).
-double MixtureFunction(Function f, const Composition& x, double T, double V, std::int64_t precisionFactor) {
-  const mixture::Mixed m = mixture::Mix(x);
-  const State s{m.a, m.b, T, V};
-  if (const std::optional<double> guarded = Unguarded(f, s)) return *guarded;
-  return Evaluate(f, s, IdealPartsOf(f, x, T, V, precisionFactor));
-}
-
 }  // namespace
 
-double Engine::Energy(const Composition& x, double T, double V) {
+double Engine::MixtureFunction(int function, const Composition& x, double T, double V) {
   FillConstantTables();
-  return MixtureFunction(Function::Energy, x, T, V, PrecisionFactor);
+  const auto f = static_cast<Function>(function);
+  const mixture::Mixed m = mixture::Mix(x);
+  const State s{m.a, m.b, T, V};
+  if (const std::optional<double> guarded = ValueWithoutState(f, s)) return *guarded;
+  return Evaluate(f, s, IdealPartsOf(f, x, T, V, PrecisionFactor));
 }
 
-double Engine::Enthalpy(const Composition& x, double T, double V) {
-  FillConstantTables();
-  return MixtureFunction(Function::Enthalpy, x, T, V, PrecisionFactor);
-}
-
-double Engine::Entropy(const Composition& x, double T, double V) {
-  FillConstantTables();
-  return MixtureFunction(Function::Entropy, x, T, V, PrecisionFactor);
-}
-
-double Engine::Helmholtz(const Composition& x, double T, double V) {
-  FillConstantTables();
-  return MixtureFunction(Function::Helmholtz, x, T, V, PrecisionFactor);
-}
-
-double Engine::Gibbs(const Composition& x, double T, double V) {
-  FillConstantTables();
-  return MixtureFunction(Function::Gibbs, x, T, V, PrecisionFactor);
-}
+double Engine::Energy(const Composition& x, double T, double V) { return MixtureFunction(0, x, T, V); }
+double Engine::Enthalpy(const Composition& x, double T, double V) { return MixtureFunction(1, x, T, V); }
+double Engine::Entropy(const Composition& x, double T, double V) { return MixtureFunction(2, x, T, V); }
+double Engine::Helmholtz(const Composition& x, double T, double V) { return MixtureFunction(3, x, T, V); }
+double Engine::Gibbs(const Composition& x, double T, double V) { return MixtureFunction(4, x, T, V); }
 
 double Engine::ChemicalPotential(int i, const Composition& x, double T, double V) {
   if (i < 0 || i >= ComponentCount) return noValue;
@@ -199,7 +183,7 @@ double Engine::Excess(int kind, const Composition& x, double T, double P, double
     if (kind != VolumeExcess) {
       const State s{p.a[i][i], p.b[i], T, Vi};
       const IdealParts parts{ideal.enthalpy[i], ideal.entropy[i], NeedsEntropy(f) ? MixingTerm(1.0, T, Vi) : 0.0};
-      const std::optional<double> guarded = Unguarded(f, s);
+      const std::optional<double> guarded = ValueWithoutState(f, s);
       pure = guarded ? *guarded : Evaluate(f, s, parts);
     }
     excess -= x[i] * pure;

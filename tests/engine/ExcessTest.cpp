@@ -40,6 +40,20 @@ TEST(Excess, EachPureComponentTakesTheRootOfItsPhase) {
   EXPECT_NEAR(engine.Excess(VolumeKind, x, 250.0, 3.0, M), 637.108756455, 1e-6);
 }
 
+// The mixture's root choice keeps the mixture's co-volume (45.3 cm3/mol) after
+// an excess property has solved each pure component, nC8H18's co-volume of
+// 183.8 cm3/mol among them: the dense root of 61.03 cm3/mol stays a root.
+TEST(Excess, LeavesTheRootChoiceOfTheMixtureAlone) {
+  Engine engine;
+  Composition x{};
+  x[CH4] = 0.9;
+  x[nC8H18] = 0.1;
+  const CubicRoots roots = engine.Volume(x, 300.0, 100.0);
+  engine.Excess(VolumeKind, x, 300.0, 100.0, 61.0);
+  CubicRoots choice = roots;
+  EXPECT_NEAR(engine.VolumeChoice(choice, 2), 61.0334120727, 1e-8);
+}
+
 TEST(Excess, NoValueWhenAComponentHasNoState) {
   Engine engine;
   const Composition x = Binary(CO2, 0.5, CH4);

@@ -1,9 +1,8 @@
 // Fugacity coefficients and fugacities of every component of a mixture.
 #include <cmath>
 
-#include "engine/AttractionSums.h"
 #include "engine/Globals.h"
-#include "engine/Services.h"
+#include "engine/Mixture.h"
 
 namespace {
 
@@ -16,8 +15,10 @@ double CoefficientFromLog(double lnPhi) {
 }  // namespace
 
 void Engine::Fugacities(const Composition& x, double T, double P, double V) {
-  const double amix = aMixture(x);
-  const double bmix = bMixture(x);
+  FillConstantTables();
+  // The mixing rule's attraction sums are the sums that ln φ needs.
+  const mixture::Mixed m = mixture::Mix(x);
+  const double amix = m.a, bmix = m.b;
   if (!(P > 0.0) || !(T > 0.0) || !(V > bmix)) {
     Coefficient.fill(1.0);
     Fugacity.fill(0.0);
@@ -30,15 +31,15 @@ void Engine::Fugacities(const Composition& x, double T, double P, double V) {
   const double lnZ = std::log(z);
   const double brt = ((bmix * R) * T) * std::sqrt(T);
   const double bbrt = (((bmix * bmix) * R) * T) * std::sqrt(T);
+  const double crossFactor = lnPlus - bmix / (V + bmix);
 
-  const Composition sums = AttractionSums(a, x);
+  const auto& bi = mixture::Parameters().b;
   for (int i = 0; i < ComponentCount; ++i) {
-    RuntimeBackgroundTask();
-    const double attraction = 2.0 * sums[i];  // Σ_j 2 x_j a(j, i)
+    const double attraction = 2.0 * m.sums[i];  // Σ_j 2 x_j a(j, i)
     double lnPhi = repulsion;
-    lnPhi += b[i] / (V - bmix);
+    lnPhi += bi[i] / (V - bmix);
     lnPhi -= attraction * lnPlus / brt;
-    lnPhi += (amix * b[i]) * (lnPlus - bmix / (V + bmix)) / bbrt;
+    lnPhi += (amix * bi[i]) * crossFactor / bbrt;
     lnPhi -= lnZ;
     Coefficient[i] = CoefficientFromLog(lnPhi);
     Fugacity[i] = (x[i] * Coefficient[i]) * P;

@@ -59,6 +59,9 @@ class Engine {
   std::array<std::int64_t, 21> IntegerFraction{}; // typed fractions, fixed point (fluid window)
   std::int64_t PrecisionFactor = 1'000'000'000'000;  // scale of every fixed-point fraction
 
+  // The component constants and the mixing rules' per-component parameters
+  // below are 0 until the first engine call that needs them fills them; they
+  // hold constants and keep them (nothing may write them).
   std::array<double, 21> Ttrip{};     // K, filled by CriticalValues
   std::array<double, 21> Tcrit{};     // K
   std::array<double, 21> Pcrit{};     // MPa
@@ -66,8 +69,8 @@ class Engine {
   std::array<double, 21> Acentric{};  // dimensionless
   std::array<double, 21> MM{};        // g/mol, filled by MolecularMasses
 
-  // a(i, j) in MPa cm6 K^0.5/mol2: every entry (diagonal and all pairs) is
-  // rewritten by each aMixture call. b(i) in cm3/mol, rewritten by bMixture.
+  // a(i, j) in MPa cm6 K^0.5/mol2, every entry (diagonal and all pairs), and
+  // b(i) in cm3/mol: filled by the first aMixture or bMixture call.
   std::array<std::array<double, 21>, 21> a{};
   std::array<double, 21> b{};
 
@@ -93,10 +96,11 @@ class Engine {
 
   // ---- Mixing rules ------------------------------------------------------
   // Mixture attraction parameter Σ x_i x_j a(i,j) over the components with
-  // x > 0, MPa cm6 K^0.5/mol2. Fills the whole of `a` and the constant tables.
+  // x > 0, MPa cm6 K^0.5/mol2. The whole of `a` and the constant tables hold
+  // their values after it.
   double aMixture(const Composition& x);
   // Mixture co-volume Σ x_i b_i over the components with x > 0, cm3/mol.
-  // Fills `b` and the constant tables.
+  // `b` and the constant tables hold their values after it.
   double bMixture(const Composition& x);
   // The mixture's co-volume, cm3/mol (same value as bMixture). No property is
   // defined at a molar volume that is not above it.
@@ -184,6 +188,12 @@ class Engine {
   double Excess(int kind, const Composition& x, double T, double P, double M);
 
  private:
+  // Fills the constant tables, a and b once: they never change afterwards.
+  void FillConstantTables();
+  // Energy, Enthalpy, Entropy, Helmholtz or Gibbs (0 to 4) of the mixture.
+  double MixtureFunction(int function, const Composition& x, double T, double V);
+
+  bool constantTablesFilled_ = false;
   double lastVolumeCoVolume_ = 0.0;  // co-volume of the last Volume call
 };
 

@@ -4,12 +4,12 @@
 #include "engine/AttractionSums.h"
 #include "engine/ComponentData.h"
 #include "engine/Globals.h"
+#include "engine/Mixture.h"
 #include "engine/Services.h"
 
 namespace {
 
 namespace data = component_data;
-using Matrix = std::array<std::array<double, 21>, 21>;
 
 // The double nearest one third: cube roots are taken with pow, as the
 // pseudo-critical volumes have always been computed.
@@ -21,10 +21,9 @@ double DefaultOmegaB() { return (std::pow(2.0, oneThird) - 1.0) / 3.0; }
 double OmegaA(int i) { return data::OmegaAFixed[i] != 0.0 ? data::OmegaAFixed[i] : DefaultOmegaA(); }
 double OmegaB(int i) { return data::OmegaBFixed[i] != 0.0 ? data::OmegaBFixed[i] : DefaultOmegaB(); }
 
-Matrix InteractionConstants() {
-  Matrix k{};
+std::array<std::array<double, 21>, 21> InteractionConstants() {
+  std::array<std::array<double, 21>, 21> k{};
   for (const auto& entry : data::Kij) {
-    RuntimeBackgroundTask();
     k[entry.i][entry.j] = entry.k;
     k[entry.j][entry.i] = entry.k;
   }
@@ -46,33 +45,47 @@ double CrossAttraction(int i, int j, double kij) {
   return (OmegaA(i) + OmegaA(j)) * R * R * tc * tc * std::sqrt(tc) / (2.0 * pc);
 }
 
-// The pure and pair parameters do not depend on the composition: work them out
-// once.
-struct Parameters {
-  Matrix a{};
-  std::array<double, 21> b{};
-};
-
-Parameters BuildParameters() {
-  Parameters p;
-  const Matrix k = InteractionConstants();
+mixture::ComponentParameters BuildParameters() {
+  mixture::ComponentParameters p{};
+  const auto k = InteractionConstants();
   for (int i = 0; i < ComponentCount; ++i) {
-    RuntimeBackgroundTask();
     p.b[i] = OmegaB(i) * R * data::Tcrit[i] / data::Pcrit[i];
-    for (int j = 0; j < ComponentCount; ++j) {
-      RuntimeBackgroundTask();
+    for (int j = 0; j < ComponentCount; ++j)
       p.a[i][j] = (i == j) ? PureAttraction(i) : CrossAttraction(i, j, k[i][j]);
-    }
   }
   return p;
 }
 
-const Parameters& ComponentParameters() {
-  static const Parameters parameters = BuildParameters();
+}  // namespace
+
+namespace mixture {
+
+const ComponentParameters& Parameters() {
+  static const ComponentParameters parameters = BuildParameters();
   return parameters;
 }
 
-}  // namespace
+Mixed Mix(const Composition& x) {
+  const ComponentParameters& p = Parameters();
+  Mixed m;
+  m.sums = ColumnSums(p.a, x);
+  for (int i = 0; i < ComponentCount; ++i) {
+    if (!(x[i] > 0.0)) continue;
+    m.a += x[i] * m.sums[i];
+    m.b += x[i] * p.b[i];
+  }
+  return m;
+}
+
+double CoVolume(const Composition& x) {
+  const ComponentParameters& p = Parameters();
+  double sum = 0.0;
+  for (int i = 0; i < ComponentCount; ++i)
+    if (x[i] > 0.0) sum += x[i] * p.b[i];
+  return sum;
+}
+
+}  // namespace mixture
 
 std::int64_t Engine::FixedPointFraction(double x) const {
   return DoubleToInt64(Int64ToDouble(PrecisionFactor) * x);
@@ -88,42 +101,25 @@ void Engine::CriticalValues() {
 
 void Engine::MolecularMasses() { MM = data::MolarMass; }
 
-Composition AttractionSums(const Matrix& a, const Composition& x) {
-  Composition sums{};
-  for (int j = 0; j < ComponentCount; ++j) {
-    RuntimeBackgroundTask();
-    if (!(x[j] > 0.0)) continue;
-    const double xj = x[j];
-    const auto& row = a[j];
-    for (int i = 0; i < ComponentCount; ++i) {
-      RuntimeBackgroundTask();
-      sums[i] += xj * row[i];
-    }
-  }
-  return sums;
+void Engine::FillConstantTables() {
+  if (constantTablesFilled_) return;
+  CriticalValues();
+  MolecularMasses();
+  const mixture::ComponentParameters& p = mixture::Parameters();
+  for (int i = 0; i < ComponentCount; ++i)
+    for (int j = 0; j < ComponentCount; ++j) a[i][j] = p.a[i][j];
+  b = p.b;
+  constantTablesFilled_ = true;
 }
 
 double Engine::aMixture(const Composition& x) {
-  CriticalValues();
-  a = ComponentParameters().a;
-  const Composition sums = AttractionSums(a, x);
-  double sum = 0.0;
-  for (int i = 0; i < ComponentCount; ++i) {
-    RuntimeBackgroundTask();
-    if (x[i] > 0.0) sum += x[i] * sums[i];
-  }
-  return sum;
+  FillConstantTables();
+  return mixture::Mix(x).a;
 }
 
 double Engine::bMixture(const Composition& x) {
-  CriticalValues();
-  b = ComponentParameters().b;
-  double sum = 0.0;
-  for (int i = 0; i < ComponentCount; ++i) {
-    RuntimeBackgroundTask();
-    if (x[i] > 0.0) sum += x[i] * b[i];
-  }
-  return sum;
+  FillConstantTables();
+  return mixture::CoVolume(x);
 }
 
 double Engine::CoVolume(const Composition& x) { return bMixture(x); }

@@ -1,9 +1,11 @@
 // Pressure from temperature and volume, and temperature from pressure and volume.
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "engine/DampedSecant.h"
 #include "engine/Globals.h"
+#include "engine/Mixture.h"
 #include "engine/RedlichKwong.h"
 
 namespace {
@@ -13,28 +15,42 @@ namespace {
 constexpr int temperaturePasses = 500;
 
 // The temperature at which the attraction term alone balances the repulsion:
-// the root for P = 0, an upper bound of the root for P < 0.
+// the root for P = 0, an upper bound of the root for P < 0 and a lower bound
+// for P > 0.
 double ZeroPressureTemperature(double a, double b, double V) {
   return std::pow(a * (V - b) / (R * V * (V + b)), 2.0 / 3.0);
+}
+
+// Where the search for the root at P starts: a bound of the root close to it.
+// Above zero pressure the root lies above both the temperature at which the
+// repulsion alone gives P and the zero-pressure temperature; the larger of the
+// two is the closer bound (a vanishing P must not start the search near 0 K,
+// where the attraction term grows without limit). At or below zero pressure the
+// zero-pressure temperature bounds the root from above.
+double StartTemperature(double a, double b, double P, double V) {
+  const double zeroPressure = ZeroPressureTemperature(a, b, V);
+  if (!(P > 0.0)) return zeroPressure;
+  const double repulsionOnly = P * (V - b) / R;
+  return std::max(repulsionOnly, zeroPressure);
 }
 
 }  // namespace
 
 double Engine::Pressure(const Composition& x, double T, double V) {
-  const double bmix = bMixture(x);
-  if (!(bmix < V) || !(T > 0.0)) return 0.0;
-  return RedlichKwongPressure(aMixture(x), bmix, T, V);
+  FillConstantTables();
+  const mixture::Mixed m = mixture::Mix(x);
+  if (!(m.b < V) || !(T > 0.0)) return 0.0;
+  return RedlichKwongPressure(m.a, m.b, T, V);
 }
 
 std::optional<double> Engine::Temperature(const Composition& x, double P, double V) {
-  const double bmix = bMixture(x);
-  const double amix = aMixture(x);
+  FillConstantTables();
+  const mixture::Mixed m = mixture::Mix(x);
+  const double amix = m.a, bmix = m.b;
   if (!std::isfinite(P) || !std::isfinite(V) || !(bmix < V)) return std::nullopt;
   const auto residual = [&](double T) { return P - RedlichKwongPressure(amix, bmix, T, V); };
 
-  // Above zero pressure the repulsion alone gives a lower bound of the root;
-  // at or below it the zero-pressure temperature bounds the root from above.
-  const double t0 = P > 0.0 ? P * (V - bmix) / R : ZeroPressureTemperature(amix, bmix, V);
+  const double t0 = StartTemperature(amix, bmix, P, V);
   if (!(t0 > 0.0) || !std::isfinite(t0)) return std::nullopt;  // no attraction and P <= 0: no root
   const double t1 = t0 + 10.0;
   SecantState s{t1, residual(t1), t0, residual(t0), 0.0};

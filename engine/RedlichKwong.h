@@ -1,4 +1,5 @@
-// The Redlich-Kwong equation of state in its explicit direction.
+// The Redlich-Kwong equation of state in its explicit direction, and its roots
+// in molar volume.
 #pragma once
 
 #include <cmath>
@@ -16,3 +17,8 @@ inline double RedlichKwongPressureSlope(double a, double b, double T, double V) 
   const double repulsion = -(R * T) / ((V - b) * (V - b));
   return repulsion + a * (2.0 * V + b) / (std::sqrt(T) * V * V * (V + b) * (V + b));
 }
+
+// The roots V (cm3/mol) of the cubic at T (K) and P (MPa) for a mixture's a and
+// b, arranged as CubicRoots describes, each real root above b polished on the
+// pressure. P = 0 gives six zeros.
+CubicRoots RedlichKwongRoots(double a, double b, double T, double P);

@@ -4,10 +4,13 @@
 #include <cstdlib>
 #include <limits>
 
+#include "engine/ComponentData.h"
 #include "engine/Globals.h"
 #include "engine/Services.h"
 
 namespace {
+
+namespace data = component_data;
 
 struct PowerTerm {
   double c;
@@ -18,10 +21,7 @@ struct PowerTerm {
 template <std::size_t N>
 double ScaledSeries(const std::array<PowerTerm, N>& terms, double tau, double T, double Tc, double Pc) {
   double s = 0.0;
-  for (const auto& term : terms) {
-    RuntimeBackgroundTask();
-    s += term.c * std::pow(tau, term.e);
-  }
+  for (const auto& term : terms) s += term.c * std::pow(tau, term.e);
   return Pc * std::exp(s * Tc / T);
 }
 
@@ -107,10 +107,10 @@ constexpr double normaliserLimit = 4e5;
 }  // namespace
 
 double Engine::SaturationPressure(int i, double T) {
-  CriticalValues();
+  FillConstantTables();
   if (i < 0 || i >= ComponentCount) return std::nan("");
   if (!(T > 0.0)) return 0.0;  // the vapour pressure vanishes towards 0 K
-  const double Tt = Ttrip[i], Tc = Tcrit[i], Pc = Pcrit[i];
+  const double Tt = data::Ttrip[i], Tc = data::Tcrit[i], Pc = data::Pcrit[i];
   if (i == H2) return T < Tt ? 0.1 : std::exp(4.9017 - 167.65 / T + 441.17 / (T * T));
   if (!HasRangedCorrelation(i)) return StraightLine(T, Tt, Tc, Pc);
   const bool inRange = !(T < Tt) && !(T > Tc);
@@ -121,7 +121,6 @@ double Engine::RaoultPressure(const Composition& x, double T, int mode) {
   if (mode != 0 && mode != 1) return 0.0;
   double sum = 0.0;
   for (int k = 0; k < ComponentCount; ++k) {
-    RuntimeBackgroundTask();
     const double psat = SaturationPressure(k, T);
     sum += mode == 0 ? x[k] * psat : x[k] / psat;
   }
@@ -133,11 +132,9 @@ std::array<double, 21> Engine::WilsonDistribution(double T, double P) {
   std::array<double, 21> k;
   k.fill(1.0);
   if (!(T > 0.0) || !(P > 0.0)) return k;
-  CriticalValues();
-  for (int i = 0; i < ComponentCount; ++i) {
-    RuntimeBackgroundTask();
-    k[i] = std::exp(std::log(Pcrit[i] / P) + 5.373 * (1.0 + Acentric[i]) * (1.0 - Tcrit[i] / T));
-  }
+  FillConstantTables();
+  for (int i = 0; i < ComponentCount; ++i)
+    k[i] = std::exp(std::log(data::Pcrit[i] / P) + 5.373 * (1.0 + data::Acentric[i]) * (1.0 - data::Tcrit[i] / T));
   return k;
 }
 
@@ -145,16 +142,12 @@ double Engine::Normaliser(Composition& x) {
   std::array<std::int64_t, 21> fixed{};
   std::int64_t sum = 0;  // exact: 21 entries of at most 4e17 each
   for (int i = 0; i < ComponentCount; ++i) {
-    RuntimeBackgroundTask();
     if (!std::isfinite(x[i]) || std::abs(x[i]) > normaliserLimit) return std::numeric_limits<double>::quiet_NaN();
     fixed[i] = FixedPointFraction(x[i]);
     sum += fixed[i];
   }
   if (sum != 0 && sum != PrecisionFactor) {
-    for (int i = 0; i < ComponentCount; ++i) {
-      RuntimeBackgroundTask();
-      x[i] = Int64ToDouble(fixed[i]) / Int64ToDouble(sum);
-    }
+    for (int i = 0; i < ComponentCount; ++i) x[i] = Int64ToDouble(fixed[i]) / Int64ToDouble(sum);
   }
   return Int64ToDouble(sum) / Int64ToDouble(PrecisionFactor);
 }

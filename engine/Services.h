@@ -22,9 +22,10 @@ inline void (*backgroundTaskHook)() = nullptr;
 // no-op). The application installs one that lets windows repaint.
 void SetBackgroundTaskHook(void (*hook)());
 
-// The cooperative yield: every loop of the engine calls it once per pass. It
-// changes no value of the engine. Inline, because the hot loops of the mixing
-// rules call it hundreds of times per evaluation.
+// The cooperative yield: the loops that can run long (the passes of a search,
+// the rows of a table, the outer loop over the components of the excess
+// properties) call it once per pass; the sub-microsecond loops inside them never
+// do. It changes no value of the engine.
 inline void RuntimeBackgroundTask() {
   if (engine_detail::backgroundTaskHook != nullptr) engine_detail::backgroundTaskHook();
 }

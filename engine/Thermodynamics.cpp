@@ -3,8 +3,13 @@
 // and 0.1 MPa, plus the Redlich-Kwong residual, plus the ideal mixing term.
 #include <cmath>
 #include <limits>
+#include <optional>
 
+#include "engine/FixedPoint.h"
 #include "engine/Globals.h"
+#include "engine/IdealGasTable.h"
+#include "engine/Mixture.h"
+#include "engine/RedlichKwong.h"
 #include "engine/Services.h"
 
 namespace {
@@ -12,8 +17,10 @@ namespace {
 constexpr double standardPressure = 0.1;  // MPa
 constexpr double noValue = std::numeric_limits<double>::quiet_NaN();
 
-enum IdealGasKind : int { HeatCapacityKind = 0, EntropyKind = 1, EnthalpyKind = 2 };
 enum ExcessKind : int { VolumeExcess = 0, EnergyExcess, EnthalpyExcess, EntropyExcess, HelmholtzExcess, GibbsExcess };
+
+// In the order of Engine::MixtureFunction's selector.
+enum class Function { Energy = 0, Enthalpy, Entropy, Helmholtz, Gibbs };
 
 // The pieces of the residual terms at one state.
 struct State {
@@ -31,84 +38,92 @@ struct State {
   double ResidualHelmholtz() const { return -R * T * lnMinus() - a * lnPlus() / (b * sqrtT()); }
 };
 
-Composition UnitComposition(int i) {
-  Composition e{};
-  e[i] = 1.0;
-  return e;
-}
+// The ideal-gas parts of a composition at one state.
+struct IdealParts {
+  double enthalpy;  // Σ x_i H_i°, formation enthalpies included, J/mol
+  double entropy;   // Σ x_i S_i° at 0.1 MPa, J/(mol K)
+  double mixing;    // Σ x_i R ln(0.1 V/(x_i R T)), J/(mol K)
+};
 
-// Σ x_i R ln(0.1 V/(x_i R T)) over the components present at fixed point,
-// J/(mol K): each component from 0.1 MPa to its ideal-gas partial pressure.
-double MixingEntropy(const Engine& engine, const Composition& x, double T, double V) {
-  double mix = 0.0;
+bool NeedsEntropy(Function f) { return f != Function::Energy && f != Function::Enthalpy; }
+
+// x_i R ln(0.1 V/(x_i R T)), J/(mol K): component i from 0.1 MPa to its
+// ideal-gas partial pressure.
+double MixingTerm(double xi, double T, double V) { return xi * R * std::log(standardPressure * V / (xi * R * T)); }
+
+// The ideal parts that `f` needs, over the components present at fixed point.
+IdealParts IdealPartsOf(Function f, const Composition& x, double T, double V, std::int64_t precisionFactor) {
+  const ideal_gas::PureValues pure = ideal_gas::PureValuesAt(T);
+  IdealParts parts{0.0, 0.0, 0.0};
+  const bool entropy = NeedsEntropy(f);
   for (int i = 0; i < ComponentCount; ++i) {
-    RuntimeBackgroundTask();
-    if (engine.FixedPointFraction(x[i]) > 0) mix += x[i] * R * std::log(standardPressure * V / (x[i] * R * T));
+    if (!PositiveAtFixedPoint(precisionFactor, x[i])) continue;
+    parts.enthalpy += x[i] * pure.enthalpy[i];
+    if (!entropy) continue;
+    parts.entropy += x[i] * pure.entropy[i];
+    parts.mixing += MixingTerm(x[i], T, V);
   }
-  return mix;
+  return parts;
+}
+
+// Function `f` from its residual and ideal parts. The guards are the caller's.
+double Evaluate(Function f, const State& s, const IdealParts& ideal) {
+  const double T = s.T;
+  switch (f) {
+    case Function::Energy: return (ideal.enthalpy - R * T) + s.ResidualEnergy();
+    case Function::Enthalpy: return (ideal.enthalpy - R * T) + (s.PV() + s.ResidualEnergy());
+    case Function::Entropy: return ideal.entropy + (s.ResidualEntropy() + ideal.mixing);
+    case Function::Helmholtz:
+      return (ideal.enthalpy - R * T - T * ideal.entropy) + (s.ResidualHelmholtz() - T * ideal.mixing);
+    case Function::Gibbs:
+      return (ideal.enthalpy - R * T - T * ideal.entropy) +
+             ((s.ResidualHelmholtz() + s.PV()) - T * ideal.mixing);
+  }
+  return noValue;
+}
+
+// The value of a function where it has no state: 0 for T not above 0 or V not
+// above b (not above 0 for the internal energy), NaN for a composition without
+// co-volume. Empty where the state is sound.
+std::optional<double> ValueWithoutState(Function f, const State& s) {
+  const bool volumeOk = f == Function::Energy ? 0.0 < s.V : s.b < s.V;
+  if (!volumeOk || !(0.0 < s.T)) return 0.0;
+  if (!(s.b > 0.0)) return noValue;
+  return std::nullopt;
 }
 
 }  // namespace
 
-double Engine::Energy(const Composition& x, double T, double V) {
-  if (!(0.0 < V) || !(0.0 < T)) return 0.0;
-  const State s{aMixture(x), bMixture(x), T, V};
-  if (!(s.b > 0.0)) return noValue;
-  const double ideal = IdealGas(EnthalpyKind, x, T) - R * T;
-  return ideal + s.ResidualEnergy();
+double Engine::MixtureFunction(int function, const Composition& x, double T, double V) {
+  FillConstantTables();
+  const auto f = static_cast<Function>(function);
+  const mixture::Mixed m = mixture::Mix(x);
+  const State s{m.a, m.b, T, V};
+  if (const std::optional<double> guarded = ValueWithoutState(f, s)) return *guarded;
+  return Evaluate(f, s, IdealPartsOf(f, x, T, V, PrecisionFactor));
 }
 
-double Engine::Enthalpy(const Composition& x, double T, double V) {
-  const State s{aMixture(x), bMixture(x), T, V};
-  if (!(s.b < V) || !(0.0 < T)) return 0.0;
-  if (!(s.b > 0.0)) return noValue;
-  const double ideal = IdealGas(EnthalpyKind, x, T) - R * T;
-  return ideal + (s.PV() + s.ResidualEnergy());
-}
-
-double Engine::Entropy(const Composition& x, double T, double V) {
-  const State s{aMixture(x), bMixture(x), T, V};
-  if (!(s.b < V) || !(0.0 < T)) return 0.0;
-  if (!(s.b > 0.0)) return noValue;
-  const double ideal = IdealGas(EntropyKind, x, T);
-  return ideal + (s.ResidualEntropy() + MixingEntropy(*this, x, T, V));
-}
-
-namespace {
-
-// A (withPV false) or G = A + PV (withPV true), J/mol.
-double FreeEnergy(Engine& engine, const Composition& x, double T, double V, bool withPV) {
-  const State s{engine.aMixture(x), engine.bMixture(x), T, V};
-  if (!(s.b < V) || !(0.0 < T)) return 0.0;
-  if (!(s.b > 0.0)) return noValue;
-  const double enthalpy = engine.IdealGas(EnthalpyKind, x, T);
-  const double ideal = enthalpy - R * T - T * engine.IdealGas(EntropyKind, x, T);
-  const double residual = withPV ? s.ResidualHelmholtz() + s.PV() : s.ResidualHelmholtz();
-  return ideal + (residual - T * MixingEntropy(engine, x, T, V));
-}
-
-}  // namespace
-
-double Engine::Helmholtz(const Composition& x, double T, double V) { return FreeEnergy(*this, x, T, V, false); }
-
-double Engine::Gibbs(const Composition& x, double T, double V) { return FreeEnergy(*this, x, T, V, true); }
+double Engine::Energy(const Composition& x, double T, double V) { return MixtureFunction(0, x, T, V); }
+double Engine::Enthalpy(const Composition& x, double T, double V) { return MixtureFunction(1, x, T, V); }
+double Engine::Entropy(const Composition& x, double T, double V) { return MixtureFunction(2, x, T, V); }
+double Engine::Helmholtz(const Composition& x, double T, double V) { return MixtureFunction(3, x, T, V); }
+double Engine::Gibbs(const Composition& x, double T, double V) { return MixtureFunction(4, x, T, V); }
 
 double Engine::ChemicalPotential(int i, const Composition& x, double T, double V) {
   if (i < 0 || i >= ComponentCount) return noValue;
-  const State s{aMixture(x), bMixture(x), T, V};
+  FillConstantTables();
+  const mixture::Mixed m = mixture::Mix(x);
+  const State s{m.a, m.b, T, V};
   if (!(s.b < V) || !(0.0 < T)) return 0.0;
   if (!(x[i] > 0.0)) return noValue;  // μ of an absent component has no finite value
-  const Composition e = UnitComposition(i);
-  const double enthalpy = IdealGas(EnthalpyKind, e, T);
-  const double entropy = IdealGas(EntropyKind, e, T);
+  const ideal_gas::PureValues pure = ideal_gas::PureValuesAt(T);
+  const mixture::ComponentParameters& p = mixture::Parameters();
 
   double attraction = 0.0;  // Σ_j 2 x_j a(i, j) over the components present at fixed point
-  for (int j = 0; j < ComponentCount; ++j) {
-    RuntimeBackgroundTask();
-    if (Int64ToDouble(FixedPointFraction(x[j])) > 0.0) attraction += 2.0 * x[j] * a[i][j];
-  }
-  const double sqrtT = s.sqrtT(), bi = b[i];
-  double mu = enthalpy - R * T - T * entropy;
+  for (int j = 0; j < ComponentCount; ++j)
+    if (PositiveAtFixedPoint(PrecisionFactor, x[j])) attraction += 2.0 * x[j] * p.a[i][j];
+  const double sqrtT = s.sqrtT(), bi = p.b[i];
+  double mu = pure.enthalpy[i] - R * T - T * pure.entropy[i];
   mu += R * T;
   mu -= (attraction / (s.b * sqrtT) - s.a * bi / (s.b * s.b * sqrtT)) * s.lnPlus();
   mu -= s.a * bi / (s.b * sqrtT * (V + s.b));
@@ -118,30 +133,58 @@ double Engine::ChemicalPotential(int i, const Composition& x, double T, double V
   return mu;
 }
 
-double Engine::Excess(int kind, const Composition& x, double T, double P, double M) {
-  for (int i = 0; i < ComponentCount; ++i) {
-    RuntimeBackgroundTask();
-    if (FixedPointFraction(x[i]) == PrecisionFactor) return 0.0;  // a pure substance has no excess
+namespace {
+
+// The molar volume of pure component i at T and P (cm3/mol): its largest real
+// root above its co-volume below its saturation pressure, else its smallest;
+// 0 when no real root lies above the co-volume. The saturation pressure is
+// asked for only when there is a choice to make.
+double PureVolume(Engine& engine, int i, double T, double P) {
+  const mixture::ComponentParameters& p = mixture::Parameters();
+  const double b = p.b[i];
+  CubicRoots roots = RedlichKwongRoots(p.a[i][i], b, T, P);
+  int candidates = 0;
+  for (int k = 0; k < 3; ++k)
+    if (roots[1][k] == 0.0 && roots[0][k] > b && std::isfinite(roots[0][k])) ++candidates;
+  const int rank = candidates > 1 && !(P < engine.SaturationPressure(i, T)) ? 2 : 0;
+  return Engine::VolumeChoice(roots, rank, b);
+}
+
+Function FunctionOfExcessKind(int kind) {
+  switch (kind) {
+    case EnergyExcess: return Function::Energy;
+    case EnthalpyExcess: return Function::Enthalpy;
+    case EntropyExcess: return Function::Entropy;
+    case HelmholtzExcess: return Function::Helmholtz;
+    default: return Function::Gibbs;
   }
+}
+
+}  // namespace
+
+double Engine::Excess(int kind, const Composition& x, double T, double P, double M) {
+  FillConstantTables();
+  for (int i = 0; i < ComponentCount; ++i)
+    if (WholeAtFixedPoint(PrecisionFactor, x[i])) return 0.0;  // a pure substance has no excess
   if (kind < VolumeExcess || kind > GibbsExcess) return M;
 
+  const mixture::ComponentParameters& p = mixture::Parameters();
+  // Every pure component's ideal-gas values at T, worked out once for all.
+  const ideal_gas::PureValues ideal = kind != VolumeExcess && T > 0.0 ? ideal_gas::PureValuesAt(T)
+                                                                      : ideal_gas::PureValues{};
+  const Function f = FunctionOfExcessKind(kind);
   double excess = M;
   for (int i = 0; i < ComponentCount; ++i) {
     RuntimeBackgroundTask();
-    if (!(FixedPointFraction(x[i]) > 0)) continue;
-    const Composition e = UnitComposition(i);
-    CubicRoots roots = Volume(e, T, P);
-    const int rank = P < SaturationPressure(i, T) ? 0 : 2;  // vapour-like below saturation
-    const double Vi = VolumeChoice(roots, rank);
+    if (!PositiveAtFixedPoint(PrecisionFactor, x[i])) continue;
+    const double Vi = PureVolume(*this, i, T, P);
     if (Vi == 0.0) return noValue;  // the pure component has no state at T and P
     double pure = Vi;
-    switch (kind) {
-      case EnergyExcess: pure = Energy(e, T, Vi); break;
-      case EnthalpyExcess: pure = Enthalpy(e, T, Vi); break;
-      case EntropyExcess: pure = Entropy(e, T, Vi); break;
-      case HelmholtzExcess: pure = Helmholtz(e, T, Vi); break;
-      case GibbsExcess: pure = Gibbs(e, T, Vi); break;
-      default: break;
+    if (kind != VolumeExcess) {
+      const State s{p.a[i][i], p.b[i], T, Vi};
+      const IdealParts parts{ideal.enthalpy[i], ideal.entropy[i], NeedsEntropy(f) ? MixingTerm(1.0, T, Vi) : 0.0};
+      const std::optional<double> guarded = ValueWithoutState(f, s);
+      pure = guarded ? *guarded : Evaluate(f, s, parts);
     }
     excess -= x[i] * pure;
     if (kind == EntropyExcess) excess += R * x[i] * std::log(x[i]);

@@ -4,9 +4,10 @@
 #include <numbers>
 #include <utility>
 
+#include "engine/ComponentData.h"
 #include "engine/Globals.h"
+#include "engine/Mixture.h"
 #include "engine/RedlichKwong.h"
-#include "engine/Services.h"
 
 namespace {
 
@@ -84,7 +85,6 @@ bool SolveNegativeP(double p, double q, CubicRoots& r) {
 double PolishedRoot(double a, double b, double T, double P, double V) {
   double residual = RedlichKwongPressure(a, b, T, V) - P;
   for (int step = 0; step < 10 && residual != 0.0; ++step) {
-    RuntimeBackgroundTask();
     const double next = V - residual / RedlichKwongPressureSlope(a, b, T, V);
     if (!(next > b)) break;
     const double nextResidual = RedlichKwongPressure(a, b, T, next) - P;
@@ -144,32 +144,30 @@ CubicRoots Engine::CubicEquation(double c1, double c2, double c3) {
   const double q = (2.0 * c1 * c1 * c1 - 9.0 * c1 * c2 + 27.0 * c3) / 27.0;
   const bool solved = (p > 0.0 && SolvePositiveP(p, q, r)) || (p < 0.0 && SolveNegativeP(p, q, r));
   if (!solved) SolveZeroP(q, r);
-  for (int k = 0; k < 3; ++k) {
-    RuntimeBackgroundTask();
-    r[0][k] = r[0][k] - c1 / 3.0;
-  }
+  for (int k = 0; k < 3; ++k) r[0][k] = r[0][k] - c1 / 3.0;
   return r;
 }
 
-CubicRoots Engine::Volume(const Composition& x, double T, double P) {
-  const double amix = aMixture(x);
-  const double bmix = bMixture(x);
-  lastVolumeCoVolume_ = bmix;
+CubicRoots RedlichKwongRoots(double a, double b, double T, double P) {
   if (P == 0.0) return CubicRoots{};
   const double pst = P * std::sqrt(T);
-  const double c2 = -bmix * bmix - R * T * bmix / P + amix / pst;
-  const double c3 = -amix * bmix / pst;
-  CubicRoots roots = CubicEquation(-R * T / P, c2, c3);
+  const double c2 = -b * b - R * T * b / P + a / pst;
+  const double c3 = -a * b / pst;
+  CubicRoots roots = Engine::CubicEquation(-R * T / P, c2, c3);
   // At very low pressure the smaller roots are rebuilt from the largest one.
   const double dominant = DominantRoot(roots);
-  if (std::isfinite(dominant) && std::abs(dominant) > illConditionedRatio * std::abs(bmix))
+  if (std::isfinite(dominant) && std::abs(dominant) > illConditionedRatio * std::abs(b))
     roots = RootsBesideDominant(dominant, c2, c3, roots[1][1] > 0.0 ? 1.0 : -1.0);
-  for (int k = 0; k < 3; ++k) {
-    RuntimeBackgroundTask();
-    if (roots[1][k] == 0.0 && roots[0][k] > bmix)
-      roots[0][k] = PolishedRoot(amix, bmix, T, P, roots[0][k]);
-  }
+  for (int k = 0; k < 3; ++k)
+    if (roots[1][k] == 0.0 && roots[0][k] > b) roots[0][k] = PolishedRoot(a, b, T, P, roots[0][k]);
   return roots;
+}
+
+CubicRoots Engine::Volume(const Composition& x, double T, double P) {
+  FillConstantTables();
+  const mixture::Mixed m = mixture::Mix(x);
+  lastVolumeCoVolume_ = m.b;
+  return RedlichKwongRoots(m.a, m.b, T, P);
 }
 
 double Engine::VolumeChoice(CubicRoots& roots, int rank) {
@@ -180,15 +178,12 @@ double Engine::VolumeChoice(CubicRoots& roots, int rank, double coVolume) {
   std::array<double, 3> found{};
   int count = 0;
   for (int k = 0; k < 3; ++k) {
-    RuntimeBackgroundTask();
     if (roots[1][k] != 0.0) roots[0][k] = 0.0;  // a complex root stands as 0 for the caller
     else if (roots[0][k] > coVolume && std::isfinite(roots[0][k])) found[count++] = roots[0][k];
   }
   if (count == 0) return 0.0;
-  for (int k = 1; k < count; ++k) {  // largest first
-    RuntimeBackgroundTask();
+  for (int k = 1; k < count; ++k)  // largest first
     for (int m = k; m > 0 && found[m] > found[m - 1]; --m) std::swap(found[m], found[m - 1]);
-  }
   switch (rank) {
     case 1: return found[count / 2];
     case 2: return found[count - 1];
@@ -197,12 +192,9 @@ double Engine::VolumeChoice(CubicRoots& roots, int rank, double coVolume) {
 }
 
 double Engine::Density(const Composition& x, double V) {
-  MolecularMasses();
+  FillConstantTables();
   if (!(V > 0.0)) return 0.0;
   double mass = 0.0;
-  for (int i = 0; i < ComponentCount; ++i) {
-    RuntimeBackgroundTask();
-    mass += x[i] * MM[i];
-  }
+  for (int i = 0; i < ComponentCount; ++i) mass += x[i] * component_data::MolarMass[i];
   return mass / V;
 }

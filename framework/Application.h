@@ -22,7 +22,8 @@ QString FontFamily();
 void InstallServices();
 
 // Lets windows repaint (no user input) at most about every 50 ms; the engine's loops
-// call it through its yield hook.
+// call it through its yield hook, once per pass. Most calls only count: the clock
+// is read on every 32nd, and on the first after InstallServices.
 void RuntimeBackgroundTask();
 
 // One item of a menu: its name, its text ("&" before the mnemonic letter, "-" for

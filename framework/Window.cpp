@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <map>
 
@@ -26,6 +27,12 @@ std::vector<Window*>& Registry() {
 std::vector<QPointer<Window>>& Closing() {
   static std::vector<QPointer<Window>> windows;
   return windows;
+}
+
+// Handlers of all windows now running, nested ones included.
+int& HandlersRunning() {
+  static int running = 0;
+  return running;
 }
 
 // Where the next staggered window goes (placement code 2).
@@ -283,6 +290,7 @@ template <class R, class F>
 R Window::Run(F&& handler, R fallback) {
   if (d_->dying) return fallback;
   ++d_->running;
+  ++HandlersRunning();
   R result = fallback;
   try {
     result = handler();
@@ -291,8 +299,20 @@ R Window::Run(F&& handler, R fallback) {
   } catch (...) {
     HandleUnhandledError("an unknown error");
   }
+  --HandlersRunning();
   if (--d_->running == 0 && d_->closed) deleteLater();
   return result;
+}
+
+// The cooperative yield of a running handler lets window-system events through,
+// activations among them: their Event_Activate waits until no handler runs, so
+// that no handler ever runs inside another.
+void Window::RunEventActivate() {
+  if (HandlersRunning() == 0) {
+    Run([this] { Event_Activate(); return true; }, false);
+    return;
+  }
+  QTimer::singleShot(0, this, [this] { RunEventActivate(); });
 }
 
 void Window::OnAction(std::string_view control, std::function<void()> handler) {
@@ -335,8 +355,7 @@ void Window::OnCellTextChange(std::string_view control,
 }
 
 bool Window::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && d_->built)
-    Run([this] { Event_Activate(); return true; }, false);
+  if (event->type() == QEvent::WindowActivate && d_->built) RunEventActivate();
   return QWidget::event(event);
 }
 

@@ -90,6 +90,8 @@ class Window : public QWidget {
   // unhandled errors, and a window closed meanwhile destroyed only afterwards.
   template <class R, class F>
   R Run(F&& handler, R fallback);
+  // Runs Event_Activate, or once no handler of any window runs when one does.
+  void RunEventActivate();
   void Build(const WindowLayout& layout);
   void BuildControl(const ControlSpec& spec);
   void Place(const WindowLayout& layout);

@@ -27,6 +27,33 @@ TEST(Excess, HeliumMethaneVolume) {
   EXPECT_NEAR(engine.Excess(VolumeKind, x, 300.0, 20.0, V), 11.3, 0.05);
 }
 
+// Pure CO2 at 250 K has three real roots at 1 and at 3 MPa, about its
+// saturation pressure of 1.786 MPa: below it the excess volume takes the
+// vapour-like root, above it the liquid-like one. N2 has one root. The pure
+// volumes come from a separate solution of the pure cubics: CO2 1891.23736 and
+// 51.1055998, N2 2058.74147 and 674.676887 cm3/mol.
+TEST(Excess, EachPureComponentTakesTheRootOfItsPhase) {
+  Engine engine;
+  const Composition x = Binary(CO2, 0.5, N2);
+  const double M = 1000.0;
+  EXPECT_NEAR(engine.Excess(VolumeKind, x, 250.0, 1.0, M), -974.989415457, 1e-6);
+  EXPECT_NEAR(engine.Excess(VolumeKind, x, 250.0, 3.0, M), 637.108756455, 1e-6);
+}
+
+// The mixture's root choice keeps the mixture's co-volume (45.3 cm3/mol) after
+// an excess property has solved each pure component, nC8H18's co-volume of
+// 183.8 cm3/mol among them: the dense root of 61.03 cm3/mol stays a root.
+TEST(Excess, LeavesTheRootChoiceOfTheMixtureAlone) {
+  Engine engine;
+  Composition x{};
+  x[CH4] = 0.9;
+  x[nC8H18] = 0.1;
+  const CubicRoots roots = engine.Volume(x, 300.0, 100.0);
+  engine.Excess(VolumeKind, x, 300.0, 100.0, 61.0);
+  CubicRoots choice = roots;
+  EXPECT_NEAR(engine.VolumeChoice(choice, 2), 61.0334120727, 1e-8);
+}
+
 TEST(Excess, NoValueWhenAComponentHasNoState) {
   Engine engine;
   const Composition x = Binary(CO2, 0.5, CH4);

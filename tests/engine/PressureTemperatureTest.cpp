@@ -60,6 +60,24 @@ TEST(Temperature, FindsTheRootAtZeroAndNegativePressure) {
   }
 }
 
+// At a vanishing positive pressure the attraction balances the repulsion:
+// R·T/(V - b) = a/(√T·V·(V + b)), so T = (a·(V - b)/(R·V·(V + b)))^(2/3) to
+// within a relative P·(V - b)/(R·T).
+TEST(Temperature, FindsTheRootAtAVanishingPositivePressure) {
+  Engine engine;
+  for (const Composition& x : {Binary(CO2, 0.5, CH4), Pure(H2O), engine_test::EqualParts()}) {
+    const double a = engine.aMixture(x), b = engine.bMixture(x);
+    for (double V : {1.2 * b, 60.0, 300.0, 1e5}) {
+      const double zeroPressure = std::cbrt(std::pow(a * (V - b) / (R * V * (V + b)), 2.0));
+      for (double P : {1e-30, 1e-300, 4.9e-324}) {
+        const auto T = engine.Temperature(x, P, V);
+        ASSERT_TRUE(T.has_value()) << "V " << V << " P " << P;
+        EXPECT_NEAR(*T, zeroPressure, 1e-11 * zeroPressure) << "V " << V << " P " << P;
+      }
+    }
+  }
+}
+
 TEST(Temperature, RoundTripsWithPressureOverManyMixturesAndStates) {
   Engine engine;
   for (const Composition& x : engine_test::RandomMixtures(40)) {

@@ -329,6 +329,26 @@ TEST_F(WindowTest, TheEngineYieldLetsQueuedWorkRunAtMostEveryFiftyMilliseconds) 
   QCoreApplication::processEvents();
 }
 
+// The yield lets window-system events through; an activation among them runs
+// its Event_Activate once the handler has ended, never inside it.
+TEST_F(WindowTest, AnActivationLetThroughByTheYieldWaitsForTheHandler) {
+  fw::InstallServices();
+  SampleWindow& window = fw::SoleInstance<SampleWindow>();
+  QCoreApplication::processEvents();
+  const int before = window.activations;
+  int duringHandler = -1;
+  window.onGo = [&] {
+    QCoreApplication::postEvent(&window, new QEvent(QEvent::WindowActivate));
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    ::RuntimeBackgroundTask();
+    duringHandler = window.activations;
+  };
+  window.ButtonOf("Go").Press();
+  EXPECT_EQ(duringHandler, before);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.activations, before + 1);
+}
+
 TEST_F(WindowTest, EditMenuActsOnTheFocusedField) {
   fw::SetMenuBarBuilder([](QMenuBar& bar) {
     fw::AddStandardMenus(bar, {{"EditMenu", "&Edit",

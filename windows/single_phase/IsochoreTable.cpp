@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/Services.h"
 #include "framework/Numbers.h"
 #include "windows/common/Messages.h"
 #include "windows/common/RootChoiceForm.h"
@@ -132,6 +133,7 @@ std::vector<IsochoreRow> IsochoreRows(const IsochoreVolume& state,
   rows.reserve(kelvins.size());
   for (const double kelvin : kelvins) {
     rows.push_back({fw::Str(kelvin - kCelsiusOffset), PressureText(state, kelvin)});
+    RuntimeBackgroundTask();
   }
   return rows;
 }

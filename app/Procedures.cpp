@@ -2,6 +2,8 @@
 
 #include "app/PlaceholderWindow.h"
 #include "framework/Window.h"
+#include "windows/phase_equilibrium/BubbleDewPoint.h"
+#include "windows/phase_equilibrium/LiquidVapourEq.h"
 #include "windows/single_phase/ActivityWindow.h"
 #include "windows/single_phase/FugacityWindow.h"
 #include "windows/single_phase/PressureWindow.h"
@@ -31,10 +33,9 @@ const std::array<Procedure, 15>& Procedures() {
        Open<TemperatureWindow>},
       {"Fugacities", "Fugacities", 148, 100, "FugacityWindow", Open<FugacityWindow>},
       {"Activities", "Activities", 180, 90, "ActivityWindow", Open<ActivityWindow>},
-      {"Homogenisation", "Homogenization", 210, 145, "BubbleDewPoint",
-       Open<Stand<kBubbleDewPoint>>},
+      {"Homogenisation", "Homogenization", 210, 145, "BubbleDewPoint", Open<BubbleDewPoint>},
       {"LiquidVapour", "Liquid-Vapour equilibria", 240, 200, "LiquidVapourEq",
-       Open<Stand<kLiquidVapourEq>>},
+       Open<LiquidVapourEq>},
       {"Spinodal", "Spinodal", 270, 90, "SpinodalWindow", Open<Stand<kSpinodalWindow>>},
       {"CriticalPoint", "Critical Point", 300, 115, "CriticalPointWindow",
        Open<Stand<kCriticalPointWindow>>},

@@ -22,7 +22,14 @@ SecantRun PhaseSplitSecant(double lower, double upper, double f0,
     yield();
     if (!(std::abs(step) <= 1e300) || !std::isfinite(u) || !std::isfinite(f))
       return {u, pass, SearchOutcome::Diverged};
-    if (std::abs(step / u) < 1e-12 || f == 0.0) return {u, pass, SearchOutcome::Converged};
+    if (f == 0.0) return {u, pass, SearchOutcome::Converged};
+    if (std::abs(step / u) < 1e-12) {
+      // Each secant step is a share of the distance between the last two
+      // points: once they have closed in, the point moves no more, whether or
+      // not it is a root.
+      const bool atRoot = std::abs(f) <= kResidualTolerance;
+      return {u, pass, atRoot ? SearchOutcome::Converged : SearchOutcome::Stalled};
+    }
   }
   return {u, kLastPass, SearchOutcome::Exhausted};
 }

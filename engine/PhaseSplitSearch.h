@@ -15,10 +15,17 @@
 using Yield = std::function<void()>;
 
 enum class SearchOutcome {
-  Converged,  // relative step below 1e-12, or a residual of exactly 0
+  Converged,  // a residual of exactly 0, or a relative step below 1e-12 at a residual near 0
+  Stalled,    // a relative step below 1e-12 at a residual far from 0: the points closed in
+              // without reaching a root
   Diverged,   // a step above 1e300, or a point or residual that is not finite
-  Exhausted,  // 10 001 passes without either stop
+  Exhausted,  // 10 001 passes without a stop
 };
+
+// The largest residual at which a vanishing step counts as convergence. The
+// residuals of both searches are differences of two phase sums near 1; at a
+// root they are a few units of 1e-12 or less.
+inline constexpr double kResidualTolerance = 1e-6;
 
 // Passes are numbered from 0; the last one a search may make is this one.
 inline constexpr int kLastPass = 10000;
@@ -39,7 +46,9 @@ struct SecantRun {
 // pass takes half the secant step (on equal residuals: the last step doubled
 // when both points are one, else half the distance between them, onward), puts
 // a new point that is not above 0 at half the point before, then asks
-// `residual` for the residual at the new point and yields once.
+// `residual` for the residual at the new point and yields once. A step that
+// no longer moves the point ends the run: converged only when the residual
+// there is near 0.
 SecantRun PhaseSplitSecant(double lower, double upper, double f0,
                            const std::function<double(double u)>& residual, const Yield& yield);
 

@@ -94,6 +94,14 @@ TEST(PhaseSplitSecantTest, AStopInTheFirstPassIsAFailure) {
   EXPECT_TRUE(stub.run.Failed());
 }
 
+TEST(PhaseSplitSecantTest, AStepThatNoLongerMovesAtAResidualFarFromZeroStalls) {
+  // A start residual of nearly 0 makes the first step 5e-13 of the point.
+  const StubRun stalled = Secant(9.0, 10.0, 1e-14, {1e-3});
+  EXPECT_EQ(stalled.run.outcome, SearchOutcome::Stalled);
+  EXPECT_TRUE(stalled.run.Failed());
+  EXPECT_TRUE(Secant(9.0, 10.0, 1e-14, {1e-7}).run.Converged());
+}
+
 TEST(PhaseSplitSecantTest, AHugeStepOrAResidualThatIsNotFiniteDiverges) {
   EXPECT_EQ(Secant(0.0, 1e301, 0.01, {1.0}).run.outcome, SearchOutcome::Diverged);
   for (double bad : {NAN, INFINITY}) {

@@ -53,6 +53,19 @@ FirstApproach HomogenizationFirstApproach(Engine& engine, const Composition& z, 
   return first;
 }
 
+HomogenizationSetup PressureSearchFromRaoult(Engine& engine, const Composition& z, double T,
+                                             double split) {
+  HomogenizationSetup setup;
+  setup.z = z;
+  setup.givenT = T;
+  setup.split = split;
+  setup.start = engine.RaoultPressure(z, T, split == 1.0 ? 1 : 0);
+  const FirstApproach first = HomogenizationFirstApproach(engine, z, T, setup.start, split);
+  setup.x = first.x;
+  setup.y = first.y;
+  return setup;
+}
+
 PhaseSplit HomogenizationSearch(Engine& engine, const HomogenizationSetup& setup,
                                 const Yield& yield) {
   PhaseSplitStart start;

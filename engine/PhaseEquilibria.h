@@ -33,6 +33,11 @@ struct HomogenizationSetup {
   double split = 0.0;          // 0: bubble point, 1: dew point
 };
 
+// The search for the bubble (split 0) or dew (split 1) pressure of z at T (K)
+// from the first approach at the Raoult bubble or dew pressure.
+HomogenizationSetup PressureSearchFromRaoult(Engine& engine, const Composition& z, double T,
+                                             double split);
+
 // The pressure (bracket 0.9 start .. start) or temperature (start - 10 ..
 // start) at which the sums of the two rescaled phase compositions agree. The
 // compositions returned are rescaled to a total of one.

@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "EngineTestSupport.h"
+#include "EqualFugacity.h"
 #include "engine/PhaseEquilibria.h"
 
 using engine_test::Binary;
 using engine_test::Pure;
+using engine_test::SaturationByEqualFugacity;
 
 namespace {
 
@@ -36,36 +38,8 @@ StubRun Secant(double lower, double upper, double f0, std::vector<double> values
   return stub;
 }
 
-// The saturation pressure (MPa) of a pure component at T (K): where the
-// fugacity coefficients of its smallest and largest roots agree, by bisection.
-double SaturationByEqualFugacity(int component, double T, double low, double high) {
-  Engine engine;
-  const Composition x = Pure(component);
-  const auto lnRatio = [&](double P) {
-    CubicRoots roots = engine.Volume(x, T, P);
-    const double liquid = engine.VolumeChoice(roots, 2);
-    const double vapour = engine.VolumeChoice(roots, 0);
-    engine.Fugacities(x, T, P, liquid);
-    const double phiLiquid = engine.Coefficient[component];
-    engine.Fugacities(x, T, P, vapour);
-    return std::log(phiLiquid / engine.Coefficient[component]);
-  };
-  for (int k = 0; k < 200 && high - low > 1e-13 * high; ++k) {
-    const double mid = 0.5 * (low + high);
-    (lnRatio(mid) > 0.0 ? low : high) = mid;  // below P_sat the liquid escapes more easily
-  }
-  return 0.5 * (low + high);
-}
-
 PhaseSplit BubblePoint(Engine& engine, const Composition& z, double T) {
-  HomogenizationSetup setup;
-  setup.z = z;
-  setup.givenT = T;
-  setup.start = engine.RaoultPressure(z, T, 0);
-  const FirstApproach first = HomogenizationFirstApproach(engine, z, T, setup.start, 0.0);
-  setup.x = first.x;
-  setup.y = first.y;
-  return HomogenizationSearch(engine, setup, NoYield);
+  return HomogenizationSearch(engine, PressureSearchFromRaoult(engine, z, T, 0.0), NoYield);
 }
 
 }  // namespace
@@ -186,14 +160,7 @@ TEST(HomogenizationSearchTest, BubblePointsOfCarbonDioxideAndMethane) {
 TEST(HomogenizationSearchTest, DewPointOfTheIncipientVapourGivesBackTheLiquid) {
   Engine engine;
   const PhaseSplit bubble = BubblePoint(engine, Binary(CO2, 0.8, CH4), 250.0);
-  HomogenizationSetup dew;
-  dew.z = bubble.y;
-  dew.givenT = 250.0;
-  dew.start = engine.RaoultPressure(dew.z, 250.0, 1);
-  dew.split = 1.0;
-  const FirstApproach first = HomogenizationFirstApproach(engine, dew.z, 250.0, dew.start, 1.0);
-  dew.x = first.x;
-  dew.y = first.y;
+  const HomogenizationSetup dew = PressureSearchFromRaoult(engine, bubble.y, 250.0, 1.0);
   const PhaseSplit found = HomogenizationSearch(engine, dew, NoYield);
   EXPECT_FALSE(found.run.Failed());
   EXPECT_NEAR(found.run.point, bubble.run.point, 1e-8 * bubble.run.point);

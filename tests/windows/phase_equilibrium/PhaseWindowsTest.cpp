@@ -10,6 +10,7 @@
 #include "engine/Services.h"
 #include "framework/Numbers.h"
 #include "tests/app/AppFixture.h"
+#include "tests/engine/EqualFugacity.h"
 #include "windows/phase_equilibrium/BubbleDewPoint.h"
 #include "windows/phase_equilibrium/LiquidVapourEq.h"
 
@@ -67,30 +68,11 @@ class PhaseWindowsTest : public AppTest {
   }
 };
 
-// The saturation pressure (MPa) of pure CO2 at T (K) where the fugacity
-// coefficients of its smallest and largest roots agree, by bisection.
-double CarbonDioxideSaturation(double T) {
-  Engine engine;
-  Composition x{};
-  x[CO2] = 1.0;
-  double low = 2.0, high = 6.0;
-  for (int k = 0; k < 200 && high - low > 1e-13 * high; ++k) {
-    const double mid = 0.5 * (low + high);
-    CubicRoots roots = engine.Volume(x, T, mid);
-    const double liquid = engine.VolumeChoice(roots, 2), vapour = engine.VolumeChoice(roots, 0);
-    engine.Fugacities(x, T, mid, liquid);
-    const double phiLiquid = engine.Coefficient[CO2];
-    engine.Fugacities(x, T, mid, vapour);
-    (phiLiquid > engine.Coefficient[CO2] ? low : high) = mid;
-  }
-  return 0.5 * (low + high);
-}
-
 }  // namespace
 
 TEST_F(PhaseWindowsTest, PureCarbonDioxideHomogenizesAndSplitsAtItsSaturationPressure) {
   Accept({{CO2, "1"}});
-  const double saturation = CarbonDioxideSaturation(273.15);
+  const double saturation = engine_test::SaturationByEqualFugacity(CO2, 273.15, 2.0, 6.0);
 
   auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
   FirstApproachAtCelsius(homogenization, "0", "Liquid1");
@@ -217,6 +199,7 @@ TEST_F(PhaseWindowsTest, AnEditedFirstApproachValueIsStoredAsTypedAndANonNumberI
   Press(homogenization, "FirstApproach");
   const Composition x = Globals.xgas;
   fw::ListBox& list = homogenization.List("ListBoxPhaseY");
+  EXPECT_NE(Globals.ygas[CO2], Value(list.Cell(0, 1))) << "filling a list is no edit of it";
   const auto edit = [&list](int row, const QString& text) {
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.model()->index(row, 0)).center());
     QLineEdit* editor = list.viewport()->findChild<QLineEdit*>();

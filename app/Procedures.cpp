@@ -1,7 +1,8 @@
 #include "app/Procedures.h"
 
-#include "app/PlaceholderWindow.h"
 #include "framework/Window.h"
+#include "windows/phase_equilibrium/BubbleDewPoint.h"
+#include "windows/phase_equilibrium/LiquidVapourEq.h"
 #include "windows/single_phase/ActivityWindow.h"
 #include "windows/single_phase/FugacityWindow.h"
 #include "windows/single_phase/PressureWindow.h"
@@ -20,12 +21,9 @@ void Open() {
   fw::ShowWindow<W>();
 }
 
-template <int Index>
-using Stand = PlaceholderWindow<Index>;
-
 }  // namespace
 
-// One row per procedure; a real window replaces its stand-in by changing `Open<...>`.
+// One row per procedure: its radio, caption and place, and the window that "continue" shows.
 const std::array<Procedure, 15>& Procedures() {
   static const std::array<Procedure, 15> procedures = {{
       {"MolarVolumes", "Molar Volumes", 60, 130, "VolumeWindow", Open<VolumeWindow>},
@@ -34,10 +32,9 @@ const std::array<Procedure, 15>& Procedures() {
        Open<TemperatureWindow>},
       {"Fugacities", "Fugacities", 148, 100, "FugacityWindow", Open<FugacityWindow>},
       {"Activities", "Activities", 180, 90, "ActivityWindow", Open<ActivityWindow>},
-      {"Homogenisation", "Homogenization", 210, 145, "BubbleDewPoint",
-       Open<Stand<kBubbleDewPoint>>},
+      {"Homogenisation", "Homogenization", 210, 145, "BubbleDewPoint", Open<BubbleDewPoint>},
       {"LiquidVapour", "Liquid-Vapour equilibria", 240, 200, "LiquidVapourEq",
-       Open<Stand<kLiquidVapourEq>>},
+       Open<LiquidVapourEq>},
       {"Spinodal", "Spinodal", 270, 90, "SpinodalWindow", Open<SpinodalWindow>},
       {"CriticalPoint", "Critical Point", 300, 115, "CriticalPointWindow",
        Open<CriticalPointWindow>},

@@ -1,0 +1,114 @@
+// The search that both phase-equilibrium windows run: the mixture z split into a
+// liquid-like Phase X (smallest real root) and a vapour-like Phase Y (largest
+// real root) at one temperature and pressure, one of which a damped secant
+// moves until a residual built from the two phase compositions vanishes.
+//
+// Units: T in K, P in MPa, V in cm3/mol; compositions are mole fractions in
+// ComponentIndex order.
+#pragma once
+
+#include <functional>
+
+#include "engine/Globals.h"
+
+// The cooperative yield, called once per pass.
+using Yield = std::function<void()>;
+
+enum class SearchOutcome {
+  Converged,  // a residual of exactly 0, or a relative step below 1e-12 at a residual near 0
+  Stalled,    // a relative step below 1e-12 at a residual far from 0: the points closed in
+              // without reaching a root
+  Diverged,   // a step above 1e300, or a point or residual that is not finite
+  Exhausted,  // 10 001 passes without a stop
+};
+
+// The largest residual at which a vanishing step counts as convergence. The
+// residuals of both searches are differences of two phase sums near 1; at a
+// root they are a few units of 1e-12 or less.
+inline constexpr double kResidualTolerance = 1e-6;
+
+// Passes are numbered from 0; the last one a search may make is this one.
+inline constexpr int kLastPass = 10000;
+
+// Where a run of the damped secant ended.
+struct SecantRun {
+  double point = 0.0;  // the last point reached (MPa or K)
+  int lastPass = 0;    // the number of the last pass, from 0
+  SearchOutcome outcome = SearchOutcome::Exhausted;
+
+  bool Converged() const { return outcome == SearchOutcome::Converged; }
+  // A stop in the very first pass says nothing about the start: it fails too.
+  bool Failed() const { return !Converged() || lastPass == 0; }
+};
+
+// The damped secant of the phase searches. It starts at u = upper with the
+// previous point lower, the residual f0 and a previous residual of -0.01. Each
+// pass takes half the secant step (on equal residuals: the last step doubled
+// when both points are one, else half the distance between them, onward), puts
+// a new point that is not above 0 at half the point before, then asks
+// `residual` for the residual at the new point and yields once. A step that
+// no longer moves the point ends the run: converged only when the residual
+// there is near 0.
+SecantRun PhaseSplitSecant(double lower, double upper, double f0,
+                           const std::function<double(double u)>& residual, const Yield& yield);
+
+// The two phases evaluated at one temperature and pressure.
+struct PhasePair {
+  double volumeX = 0.0;  // cm3/mol, smallest real root above the co-volume; 0: none
+  double volumeY = 0.0;  // cm3/mol, largest real root above the co-volume; 0: none
+  Composition phiX{};    // fugacity coefficients of Phase X
+  Composition phiY{};    // fugacity coefficients of Phase Y
+  Composition K{};       // distribution coefficients phiX/phiY (1 where phiY is not above 0)
+};
+
+// Phase X of composition x and Phase Y of composition y at T (K) and P (MPa).
+// Leaves Phase Y's values in engine.Coefficient and engine.Fugacity.
+PhasePair EvaluatePhases(Engine& engine, const Composition& x, const Composition& y, double T,
+                         double P);
+
+// x_i = z_i / (1 + split (K_i - 1)) where that divisor is above 0, else z_i;
+// y_i = K_i x_i. `split` is the share of the mixture's moles in Phase Y.
+// Components absent from z (fraction not above 0) get 0 in both phases.
+void CompositionStep(const Composition& z, const Composition& K, double split, Composition& x,
+                     Composition& y);
+
+// True when the two phases may be one: the first component present in z has
+// nearly equal fractions in them (|x_i - y_i| < 1e-4, not for a pure
+// substance), or their molar volumes differ by less than 1 % of V_X (V_X > 0).
+// False for a composition with no component present.
+bool TrivialSolutionTest(const Composition& z, const Composition& x, const Composition& y,
+                         double volumeX, double volumeY);
+
+// Which state variable the secant moves; the other one stays fixed.
+enum class SoughtVariable { Pressure, Temperature };
+
+struct PhaseSplitStart {
+  SoughtVariable sought = SoughtVariable::Pressure;
+  double fixed = 0.0;  // the fixed temperature (K) or pressure (MPa)
+  double lower = 0.0;  // start bracket of the sought variable
+  double upper = 0.0;
+  double f0 = 0.0;     // the residual at upper
+  Composition x{};     // start compositions of Phase X and Phase Y
+  Composition y{};
+};
+
+// What a search reached: its last point, the phases evaluated there and the
+// compositions that the last pass left.
+struct PhaseSplit {
+  SecantRun run;
+  double T = 0.0;  // K
+  double P = 0.0;  // MPa
+  PhasePair phases;
+  Composition x{};
+  Composition y{};
+};
+
+// The work of a pass after the phase evaluation: the new compositions (changed
+// in place) and the residual they give.
+using PassWork = std::function<double(const PhasePair& phases, Composition& x, Composition& y)>;
+
+// Runs the damped secant on the sought variable; every pass evaluates the
+// phases at the new point with the compositions that the pass before left,
+// then runs `work`.
+PhaseSplit PhaseSplitSearch(Engine& engine, const PhaseSplitStart& start, const PassWork& work,
+                            const Yield& yield);

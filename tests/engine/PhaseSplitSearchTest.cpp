@@ -1,0 +1,205 @@
+// The phase-split search: the damped secant's pass rules with stub residuals,
+// the trivial-solution thresholds, and the two searches against known bubble
+// points and an equal-fugacity solve of pure CO2.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "EngineTestSupport.h"
+#include "EqualFugacity.h"
+#include "engine/PhaseEquilibria.h"
+
+using engine_test::Binary;
+using engine_test::Pure;
+using engine_test::SaturationByEqualFugacity;
+
+namespace {
+
+void NoYield() {}
+
+// Runs the secant on residuals taken in turn from `values` (the last one
+// repeated), recording each point the secant asks about.
+struct StubRun {
+  SecantRun run;
+  std::vector<double> points;
+};
+
+StubRun Secant(double lower, double upper, double f0, std::vector<double> values) {
+  StubRun stub;
+  stub.run = PhaseSplitSecant(
+      lower, upper, f0,
+      [&](double u) {
+        stub.points.push_back(u);
+        const size_t k = stub.points.size() - 1;
+        return values[std::min(k, values.size() - 1)];
+      },
+      NoYield);
+  return stub;
+}
+
+PhaseSplit BubblePoint(Engine& engine, const Composition& z, double T) {
+  return HomogenizationSearch(engine, PressureSearchFromRaoult(engine, z, T, 0.0), NoYield);
+}
+
+}  // namespace
+
+TEST(PhaseSplitSecantTest, FirstStepIsAQuarterOfTheBracketThenHalfTheDistanceOnEqualResiduals) {
+  const StubRun stub = Secant(9.0, 10.0, 0.01, {0.01, 0.0});
+  ASSERT_EQ(stub.points.size(), 2u);
+  EXPECT_EQ(stub.points[0], 9.75);   // half the secant step through (9, -0.01) and (10, 0.01)
+  EXPECT_EQ(stub.points[1], 9.625);  // equal residuals: half of 9.75 - 10, onward
+  EXPECT_TRUE(stub.run.Converged());
+  EXPECT_EQ(stub.run.lastPass, 1);
+  EXPECT_FALSE(stub.run.Failed());
+}
+
+TEST(PhaseSplitSecantTest, APointNotAboveZeroBecomesHalfThePointBefore) {
+  // Secant step -148.5 from 1: the point -147.5 becomes 0.5.
+  EXPECT_EQ(Secant(4.0, 1.0, -0.0099, {1.0, 0.0}).points[0], 0.5);
+  // Secant step -1 from 1: a point of exactly 0 is halved too.
+  EXPECT_EQ(Secant(3.0, 1.0, -0.005, {1.0, 0.0}).points[0], 0.5);
+}
+
+TEST(PhaseSplitSecantTest, AStopInTheFirstPassIsAFailure) {
+  const StubRun stub = Secant(9.0, 10.0, 0.01, {0.0});
+  EXPECT_TRUE(stub.run.Converged());
+  EXPECT_EQ(stub.run.lastPass, 0);
+  EXPECT_TRUE(stub.run.Failed());
+}
+
+TEST(PhaseSplitSecantTest, AStepThatNoLongerMovesAtAResidualFarFromZeroStalls) {
+  // A start residual of nearly 0 makes the first step 5e-13 of the point.
+  const StubRun stalled = Secant(9.0, 10.0, 1e-14, {1e-3});
+  EXPECT_EQ(stalled.run.outcome, SearchOutcome::Stalled);
+  EXPECT_TRUE(stalled.run.Failed());
+  EXPECT_TRUE(Secant(9.0, 10.0, 1e-14, {1e-7}).run.Converged());
+}
+
+TEST(PhaseSplitSecantTest, AHugeStepOrAResidualThatIsNotFiniteDiverges) {
+  EXPECT_EQ(Secant(0.0, 1e301, 0.01, {1.0}).run.outcome, SearchOutcome::Diverged);
+  for (double bad : {NAN, INFINITY}) {
+    const StubRun stub = Secant(9.0, 10.0, 0.01, {0.5, 0.2, bad});
+    EXPECT_EQ(stub.run.outcome, SearchOutcome::Diverged);
+    EXPECT_EQ(stub.run.lastPass, 2);
+    EXPECT_TRUE(stub.run.Failed());
+  }
+}
+
+TEST(PhaseSplitSecantTest, GivesUpAfterExactly10001Passes) {
+  // Residuals 1, 2, r repeating, with r a root of 4r^2 - 13r + 8 = 0: the steps
+  // neither shrink nor grow, so neither stop is ever met.
+  const double r = (13.0 - std::sqrt(41.0)) / 8.0;
+  const double cycle[3] = {1.0, 2.0, r};
+  int passes = 0, yields = 0;
+  const SecantRun run = PhaseSplitSecant(
+      4.5, 5.0, cycle[0], [&](double) { return cycle[++passes % 3]; }, [&] { ++yields; });
+  EXPECT_EQ(run.outcome, SearchOutcome::Exhausted);
+  EXPECT_EQ(passes, 10001);
+  EXPECT_EQ(yields, 10001);
+  EXPECT_EQ(run.lastPass, 10000);
+  EXPECT_TRUE(run.Failed());
+}
+
+TEST(TrivialSolutionTestTest, ThresholdsOfTheFirstPresentComponent) {
+  const Composition z = Binary(CO2, 0.5, CH4);
+  Composition x{}, y{};
+  x[CO2] = 0.0001;
+  y[CO2] = 0.0;
+  EXPECT_FALSE(TrivialSolutionTest(z, x, y, 100.0, 200.0)) << "a difference of exactly 1e-4";
+  y[CO2] = 1e-12;
+  EXPECT_TRUE(TrivialSolutionTest(z, x, y, 100.0, 200.0));
+  x[CH4] = 0.5;  // only the first present component counts
+  y[CO2] = 0.3;
+  EXPECT_FALSE(TrivialSolutionTest(z, x, y, 100.0, 200.0));
+  EXPECT_FALSE(TrivialSolutionTest(z, x, y, 100.0, 99.0)) << "1 % of V_X is not below 1 %";
+  EXPECT_TRUE(TrivialSolutionTest(z, x, y, 100.0, 99.5));
+  EXPECT_FALSE(TrivialSolutionTest(z, x, y, 0.0, 0.0)) << "V_X = 0 switches the volume test off";
+
+  const Composition pure = Pure(CO2);
+  EXPECT_FALSE(TrivialSolutionTest(pure, pure, pure, 100.0, 200.0)) << "pure: volumes only";
+  EXPECT_TRUE(TrivialSolutionTest(pure, pure, pure, 100.0, 100.5));
+  EXPECT_FALSE(TrivialSolutionTest(Composition{}, x, x, 100.0, 100.0)) << "no component present";
+}
+
+TEST(CompositionStepTest, SplitsTheMixtureByItsShareInPhaseY) {
+  const Composition z = Binary(CO2, 0.3, CH4);
+  Composition K{};
+  K[CO2] = 0.5;
+  K[CH4] = 3.0;
+  K[N2] = 7.0;  // absent: stays out of both phases
+  Composition x{}, y{};
+  CompositionStep(z, K, 0.25, x, y);
+  for (int i : {CO2, CH4}) {
+    EXPECT_DOUBLE_EQ(0.75 * x[i] + 0.25 * y[i], z[i]);
+    EXPECT_DOUBLE_EQ(y[i], K[i] * x[i]);
+  }
+  EXPECT_EQ(x[N2], 0.0);
+  EXPECT_EQ(y[N2], 0.0);
+  CompositionStep(z, K, -1.0, x, y);  // 1 - (3 - 1) < 0 for CH4: its x is z
+  EXPECT_EQ(x[CH4], z[CH4]);
+  EXPECT_EQ(y[CH4], 3.0 * z[CH4]);
+}
+
+TEST(HomogenizationSearchTest, BubblePointsOfCarbonDioxideAndMethane) {
+  struct Known {
+    double T, xCO2, P, yCO2;
+  };
+  for (const Known& known : {Known{250.0, 0.8, 5.20587028631, 0.505201098695},
+                             Known{220.0, 0.6, 4.78458392647, 0.236048735085}}) {
+    Engine engine;
+    const PhaseSplit found = BubblePoint(engine, Binary(CO2, known.xCO2, CH4), known.T);
+    EXPECT_FALSE(found.run.Failed());
+    EXPECT_NEAR(found.run.point, known.P, 1e-8 * known.P);
+    EXPECT_NEAR(found.y[CO2], known.yCO2, 1e-8);
+    EXPECT_NEAR(found.x[CO2], known.xCO2, 1e-12);
+    EXPECT_LT(found.phases.volumeX, found.phases.volumeY);
+  }
+}
+
+TEST(HomogenizationSearchTest, DewPointOfTheIncipientVapourGivesBackTheLiquid) {
+  Engine engine;
+  const PhaseSplit bubble = BubblePoint(engine, Binary(CO2, 0.8, CH4), 250.0);
+  const HomogenizationSetup dew = PressureSearchFromRaoult(engine, bubble.y, 250.0, 1.0);
+  const PhaseSplit found = HomogenizationSearch(engine, dew, NoYield);
+  EXPECT_FALSE(found.run.Failed());
+  EXPECT_NEAR(found.run.point, bubble.run.point, 1e-8 * bubble.run.point);
+  EXPECT_NEAR(found.x[CO2], 0.8, 1e-8);
+
+  // The same point with the pressure given: the temperature sought is 250 K.
+  HomogenizationSetup byTemperature = dew;
+  byTemperature.pressureSought = false;
+  byTemperature.givenP = bubble.run.point;
+  byTemperature.start = 255.0;
+  const PhaseSplit t = HomogenizationSearch(engine, byTemperature, NoYield);
+  EXPECT_FALSE(t.run.Failed());
+  EXPECT_NEAR(t.run.point, 250.0, 1e-6);
+}
+
+TEST(LiquidVapourSearchTest, PureCarbonDioxideSplitsAtItsSaturationPressure) {
+  const double T = 273.15;
+  const double saturation = SaturationByEqualFugacity(CO2, T, 2.0, 6.0);
+  Engine engine;
+  const Composition z = Pure(CO2);
+  const double P0 = MeanRaoultPressure(engine, z, T);
+  const FirstApproach first = LiquidVapourFirstApproach(engine, z, T, P0);
+  const LiquidVapourSplit found =
+      LiquidVapourSearch(engine, {z, first.K, 150.0, T, P0, 0.5}, NoYield);
+  ASSERT_TRUE(found.started);
+  EXPECT_FALSE(found.split.run.Failed());
+  EXPECT_NEAR(found.split.run.point, saturation, 1e-9 * saturation);
+  // The two phases fill the volume: (1 - w) of it at V_X, w at V_Y, in moles 1.
+  const double vx = found.split.phases.volumeX, vy = found.split.phases.volumeY;
+  const double w = found.vapourFraction;
+  EXPECT_GT(w, 0.0);
+  EXPECT_LT(w, 1.0);
+  EXPECT_NEAR((1.0 - w) * 150.0 / vx + w * 150.0 / vy, 1.0, 1e-12);
+}
+
+TEST(LiquidVapourSearchTest, StartsNoPassWhenTheKValuesGiveNoPhaseY) {
+  Engine engine;
+  const LiquidVapourSplit found =
+      LiquidVapourSearch(engine, {Binary(CO2, 0.5, CH4), Composition{}, 150.0, 250.0, 5.0, 0.5},
+                         [] { ADD_FAILURE() << "no pass may run"; });
+  EXPECT_FALSE(found.started);
+}

@@ -1,0 +1,48 @@
+// "Liquid-Vapour Equilibrium": the pressure at which the mixture, held at a
+// given molar volume and temperature, splits into a liquid-like and a
+// vapour-like phase, with the volume fraction, molar volume, density,
+// composition and fugacities of each. "calculate first approach" fills an
+// editable start; "calculate" searches from it. Its controls sit on a scrolled
+// panel.
+#pragma once
+
+#include <optional>
+
+#include "engine/PhaseSplitSearch.h"
+#include "framework/Window.h"
+#include "windows/common/ScrolledPanel.h"
+#include "windows/phase_equilibrium/FirstApproachLists.h"
+
+class LiquidVapourEq : public fw::Window {
+  Q_OBJECT
+ public:
+  LiquidVapourEq();
+  static const fw::WindowLayout& Layout();
+  static const common::ScrolledPanelSize kPanelSize;
+
+ protected:
+  void Event_Resizing() override;
+
+ private:
+  // What this window's search goes on from: the mixture of its last first
+  // approach and the K-values of that first approach or of its last search.
+  struct Start {
+    Composition z{};
+    Composition K{};
+  };
+
+  void Kelvin_Action();
+  void Celsius_Action();
+  void CalFirstApproach_Action();
+  void calculate_Action();
+  void Clear_Action();
+
+  void EmptyResults();
+  void FailAtOnce();
+  void ShowVapourFraction(double w);
+
+  std::optional<Start> start_;
+  phase_equilibrium::FirstApproachLists lists_;
+  common::ScrolledPanel panel_;
+  bool searching_ = false;
+};

@@ -1,4 +1,4 @@
-// Shared by the mixing rule and the fugacity coefficients.
+// The attraction sums of the mixing rule, which the fugacity coefficients reuse.
 #pragma once
 
 #include <array>
@@ -21,8 +21,4 @@ std::array<double, Width> ColumnSums(const std::array<std::array<double, Width>,
     for (std::size_t i = 0; i < Width; ++i) sums[i] += xj * row[i];
   }
   return sums;
-}
-
-inline Composition AttractionSums(const std::array<std::array<double, 21>, 21>& a, const Composition& x) {
-  return ColumnSums(a, x);
 }

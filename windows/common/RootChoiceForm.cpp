@@ -75,8 +75,7 @@ std::vector<fw::ControlSpec> RootChoiceForm::Rows(const RootChoiceGeometry& g) {
 RootChoiceForm::RootChoiceForm(fw::Window& window, Hooks hooks)
     : window_(window), hooks_(std::move(hooks)) {
   window_.OnAction("calculate", [this] { calculate_Action(); });
-  window_.OnAction("Kelvin", [this] { Kelvin_Action(); });
-  window_.OnAction("Celsius", [this] { Celsius_Action(); });
+  BindUnitPair(window_, "StaticText3");
   for (int k = 0; k < 3; ++k) window_.OnAction(kChoice[k], [this, k] { Choice_Action(k); });
   window_.OnAction("Clear", [this] { Clear_Action(); });
 }
@@ -123,14 +122,6 @@ void RootChoiceForm::ShowRoots(const CubicRoots& roots) {
 void RootChoiceForm::TurnChoicesOff() {
   chosen_.reset();
   for (const auto& name : kChoice) window_.RadioOf(name).SetValue(false);
-}
-
-void RootChoiceForm::Kelvin_Action() {
-  if (window_.RadioOf("Kelvin").Value()) ShowUnitLabel(window_, "StaticText3");
-}
-
-void RootChoiceForm::Celsius_Action() {
-  if (window_.RadioOf("Celsius").Value()) ShowUnitLabel(window_, "StaticText3");
 }
 
 void RootChoiceForm::Choice_Action(int column) {

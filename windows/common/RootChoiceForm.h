@@ -77,15 +77,11 @@ class RootChoiceForm {
   // nothing (an entry that is no number, an empty composition) or after clear.
   const RootCalculation& Last() const { return last_; }
   bool HasCalculation() const { return hasCalculation_; }
-  // The column chosen since the last calculate or clear, if any.
-  std::optional<int> Chosen() const { return chosen_; }
   // The molar volume (cm3/mol) of the chosen column, or 0 when none is chosen.
   double ChosenVolume() const;
 
  private:
   void calculate_Action();
-  void Kelvin_Action();
-  void Celsius_Action();
   void Choice_Action(int column);
   void Clear_Action();
 

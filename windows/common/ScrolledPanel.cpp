@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QWheelEvent>
 #include <cstdlib>
+#include <utility>
 
 namespace common {
 
@@ -40,6 +41,22 @@ class WheelScroller : public QObject {
 
 ScrollFit FitScrollBar(const ScrolledPanelSize& size, int windowHeight) {
   return {windowHeight - kScrollBarWidth, size.panelHeight - windowHeight};
+}
+
+fw::WindowLayout ScrolledWindowLayout(std::string className, QString title, int minHeight,
+                                      const ScrolledPanelSize& size,
+                                      std::initializer_list<std::vector<fw::ControlSpec>> parts) {
+  fw::WindowLayout l{.className = std::move(className),
+                     .title = std::move(title),
+                     .width = size.panelWidth + kScrollBarWidth,
+                     .height = size.startHeight,
+                     .resizable = true,
+                     .minHeight = minHeight,
+                     .maxHeight = size.panelHeight,
+                     .controls = {PanelRow(size)}};
+  for (const auto& rows : parts) l.controls.insert(l.controls.end(), rows.begin(), rows.end());
+  l.controls.push_back(ScrollBarRowFor(size));
+  return l;
 }
 
 fw::ControlSpec PanelRow(const ScrolledPanelSize& size) {

@@ -3,6 +3,7 @@
 // moves, and the window's height may change between fixed limits.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,13 @@ ScrollFit FitScrollBar(const ScrolledPanelSize& size, int windowHeight);
 // The panel row (first in the layout) and the scroll bar row.
 fw::ControlSpec PanelRow(const ScrolledPanelSize& size);
 fw::ControlSpec ScrollBarRowFor(const ScrolledPanelSize& size);
+
+// The layout of a scrolled window: as wide as its panel and scroll bar,
+// resizable in height from `minHeight` to the panel's height; the panel first,
+// then the rows of `parts` on it, then the scroll bar.
+fw::WindowLayout ScrolledWindowLayout(std::string className, QString title, int minHeight,
+                                      const ScrolledPanelSize& size,
+                                      std::initializer_list<std::vector<fw::ControlSpec>> parts);
 
 // The panel's name, for the parent column of the controls on it.
 inline const std::string kPanel = "Rectangle1";

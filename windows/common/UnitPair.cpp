@@ -1,5 +1,8 @@
 #include "windows/common/UnitPair.h"
 
+#include <string>
+#include <utility>
+
 #include "framework/Numbers.h"
 
 namespace common {
@@ -25,6 +28,16 @@ bool CelsiusOn(const fw::Window& window) { return window.RadioOf("Celsius").Valu
 void ShowUnitLabel(fw::Window& window, std::string_view label) {
   window.Label(label).SetText(CelsiusOn(window) ? QString::fromUtf8("˚Celsius")
                                                 : QStringLiteral("Kelvin"));
+}
+
+void BindUnitPair(fw::Window& window, std::string_view label, std::function<void()> reshow) {
+  for (const char* radio : {"Kelvin", "Celsius"}) {
+    window.OnAction(radio, [&window, radio, label = std::string(label), reshow] {
+      if (!window.RadioOf(radio).Value()) return;
+      ShowUnitLabel(window, label);
+      if (reshow) reshow();
+    });
+  }
 }
 
 }  // namespace common

@@ -3,6 +3,7 @@
 // the unit label that follows the pair.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,5 +31,9 @@ bool CelsiusOn(const fw::Window& window);
 
 // "Kelvin" or "˚Celsius" into `label`, by the radio that is on.
 void ShowUnitLabel(fw::Window& window, std::string_view label);
+
+// Binds the pair's radios: whenever one turns on, `label` shows its unit, then
+// `reshow` (when given) shows the window's result again in that unit.
+void BindUnitPair(fw::Window& window, std::string_view label, std::function<void()> reshow = {});
 
 }  // namespace common

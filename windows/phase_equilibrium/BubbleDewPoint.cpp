@@ -96,29 +96,16 @@ std::vector<fw::ControlSpec> ResultRows() {
 }  // namespace
 
 const fw::WindowLayout& BubbleDewPoint::Layout() {
-  static const fw::WindowLayout layout = [] {
-    fw::WindowLayout l{.className = "BubbleDewPoint",
-                       .title = "Bubble-Dew point",
-                       .width = 635,
-                       .height = kPanelSize.startHeight,
-                       .controls = {}};
-    l.resizable = true;
-    l.minHeight = 400;
-    l.maxHeight = kPanelSize.panelHeight;
-    l.controls.push_back(PanelRow(kPanelSize));
-    for (auto& rows : {GivenRows(), ModeRows(), FirstApproachRows(), ResultRows()})
-      l.controls.insert(l.controls.end(), rows.begin(), rows.end());
-    l.controls.push_back(ScrollBarRowFor(kPanelSize));
-    return l;
-  }();
+  static const fw::WindowLayout layout =
+      ScrolledWindowLayout("BubbleDewPoint", "Bubble-Dew point", 400, kPanelSize,
+                           {GivenRows(), ModeRows(), FirstApproachRows(), ResultRows()});
   return layout;
 }
 
 BubbleDewPoint::BubbleDewPoint() : fw::Window(Layout()), lists_(*this), panel_(*this, kPanelSize) {
   OnAction("RadioButtonTh", [this] { RadioButtonTh_Action(); });
   OnAction("RadioButtonPh", [this] { RadioButtonPh_Action(); });
-  OnAction("Kelvin", [this] { Kelvin_Action(); });
-  OnAction("Celsius", [this] { Celsius_Action(); });
+  BindUnitPair(*this, "StaticText3");
   OnAction("Vapour1", [this] { Vapour1_Action(); });
   OnAction("Liquid1", [this] { Liquid1_Action(); });
   OnAction("FirstApproach", [this] { FirstApproach_Action(); });
@@ -145,14 +132,6 @@ void BubbleDewPoint::RadioButtonPh_Action() {
   if (!RadioOf("RadioButtonPh").Value()) return;
   Field("dataEntryTh").SetText({});
   NameSoughtQuantity(kHomogenizationTemperature, QStringLiteral("Kelvin"));
-}
-
-void BubbleDewPoint::Kelvin_Action() {
-  if (RadioOf("Kelvin").Value()) ShowUnitLabel(*this, "StaticText3");
-}
-
-void BubbleDewPoint::Celsius_Action() {
-  if (RadioOf("Celsius").Value()) ShowUnitLabel(*this, "StaticText3");
 }
 
 void BubbleDewPoint::Vapour1_Action() {
@@ -204,9 +183,7 @@ void BubbleDewPoint::FirstApproach_Action() {
   Globals.PresMPa = pressure;
   Field("dataEntry2").SetText(fw::ResultText(temperatureGiven ? pressure : *kelvin));
   const FirstApproach first = HomogenizationFirstApproach(Globals, z, *kelvin, pressure, split);
-  Globals.K_liq_vap = first.K;
-  Globals.xgas = first.x;
-  Globals.ygas = first.y;
+  StorePhases(first);
   lists_.Show(z, first.x, first.y);
   start_ = Start{z, *kelvin, pressure};
   EmptyResults();
@@ -235,9 +212,7 @@ void BubbleDewPoint::calculate_Action() {
 
   const SearchRunning running(searching_);
   const PhaseSplit found = HomogenizationSearch(Globals, setup, YieldToWindows);
-  Globals.K_liq_vap = found.phases.K;
-  Globals.xgas = found.x;
-  Globals.ygas = found.y;
+  StorePhases({found.phases.K, found.x, found.y});
   lists_.Hold(found.x, found.y);  // a second calculate goes on from here
 
   ShowPhaseSplit(*this, found, setup.z);

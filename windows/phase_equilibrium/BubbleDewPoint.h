@@ -33,8 +33,6 @@ class BubbleDewPoint : public fw::Window {
 
   void RadioButtonTh_Action();
   void RadioButtonPh_Action();
-  void Kelvin_Action();
-  void Celsius_Action();
   void Vapour1_Action();
   void Liquid1_Action();
   void FirstApproach_Action();

@@ -86,41 +86,20 @@ std::vector<fw::ControlSpec> ResultRows() {
 }  // namespace
 
 const fw::WindowLayout& LiquidVapourEq::Layout() {
-  static const fw::WindowLayout layout = [] {
-    fw::WindowLayout l{.className = "LiquidVapourEq",
-                       .title = "Liquid-Vapour Equilibrium",
-                       .width = 615,
-                       .height = kPanelSize.startHeight,
-                       .controls = {}};
-    l.resizable = true;
-    l.minHeight = 64;
-    l.maxHeight = kPanelSize.panelHeight;
-    l.controls.push_back(PanelRow(kPanelSize));
-    for (auto& rows : {StateRows(), FirstApproachRows(), ResultRows()})
-      l.controls.insert(l.controls.end(), rows.begin(), rows.end());
-    l.controls.push_back(ScrollBarRowFor(kPanelSize));
-    return l;
-  }();
+  static const fw::WindowLayout layout =
+      ScrolledWindowLayout("LiquidVapourEq", "Liquid-Vapour Equilibrium", 64, kPanelSize,
+                           {StateRows(), FirstApproachRows(), ResultRows()});
   return layout;
 }
 
 LiquidVapourEq::LiquidVapourEq() : fw::Window(Layout()), lists_(*this), panel_(*this, kPanelSize) {
   OnAction("calculate", [this] { calculate_Action(); });
-  OnAction("Kelvin", [this] { Kelvin_Action(); });
-  OnAction("Celsius", [this] { Celsius_Action(); });
+  BindUnitPair(*this, "StaticText3");
   OnAction("CalFirstApproach", [this] { CalFirstApproach_Action(); });
   OnAction("Clear", [this] { Clear_Action(); });
 }
 
 void LiquidVapourEq::Event_Resizing() { panel_.Resizing(); }
-
-void LiquidVapourEq::Kelvin_Action() {
-  if (RadioOf("Kelvin").Value()) ShowUnitLabel(*this, "StaticText3");
-}
-
-void LiquidVapourEq::Celsius_Action() {
-  if (RadioOf("Celsius").Value()) ShowUnitLabel(*this, "StaticText3");
-}
 
 void LiquidVapourEq::EmptyResults() {
   Label("Answer").SetText({});
@@ -160,9 +139,7 @@ void LiquidVapourEq::CalFirstApproach_Action() {
   Globals.PresMPa = pressure;
   Field("dataEntry2").SetText(fw::ResultText(pressure));
   const FirstApproach first = LiquidVapourFirstApproach(Globals, z, *kelvin, pressure);
-  Globals.K_liq_vap = first.K;
-  Globals.xgas = first.x;
-  Globals.ygas = first.y;
+  StorePhases(first);
   lists_.Show(z, first.x, first.y);
   start_ = Start{z, first.K};
   EmptyResults();

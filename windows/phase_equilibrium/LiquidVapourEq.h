@@ -31,8 +31,6 @@ class LiquidVapourEq : public fw::Window {
     Composition K{};
   };
 
-  void Kelvin_Action();
-  void Celsius_Action();
   void CalFirstApproach_Action();
   void calculate_Action();
   void Clear_Action();

@@ -82,6 +82,12 @@ QString VerdictText(Verdict verdict, const SecantRun& run) {
   return kSearchFailed;
 }
 
+void StorePhases(const FirstApproach& phases) {
+  Globals.K_liq_vap = phases.K;
+  Globals.xgas = phases.x;
+  Globals.ygas = phases.y;
+}
+
 void YieldToWindows() { RuntimeBackgroundTask(); }
 
 }  // namespace phase_equilibrium

@@ -6,6 +6,7 @@
 #include <QString>
 #include <string>
 
+#include "engine/PhaseEquilibria.h"
 #include "engine/PhaseSplitSearch.h"
 #include "framework/Layout.h"
 #include "framework/Window.h"
@@ -56,6 +57,10 @@ class SearchRunning {
  private:
   bool& running_;
 };
+
+// Leaves K-values and both phase compositions in the module state
+// (`K_liq_vap`, `xgas`, `ygas`), where the other phase window finds them.
+void StorePhases(const FirstApproach& phases);
 
 // The yield that the windows hand to their searches: the engine's hook.
 void YieldToWindows();

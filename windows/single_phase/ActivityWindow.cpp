@@ -62,26 +62,11 @@ fw::ControlSpec ActivityListRows() {
 }  // namespace
 
 const fw::WindowLayout& ActivityWindow::Layout() {
-  static const fw::WindowLayout layout = [] {
-    fw::WindowLayout l{.className = "ActivityWindow",
-                       .title = "Activities",
-                       .width = 480,
-                       .height = kPanelSize.startHeight,
-                       .controls = {}};
-    l.resizable = true;
-    l.minHeight = 400;
-    l.maxHeight = kPanelSize.panelHeight;
-    l.controls.push_back(PanelRow(kPanelSize));
-    for (auto& rows :
-         {RootChoiceForm::Rows(ActivityGeometry()), ResultBoxRows(), StandardStateRows()}) {
-      l.controls.insert(l.controls.end(), rows.begin(), rows.end());
-    }
-    l.controls.push_back(
-        fw::Group("GroupBox3", 20, 610, 420, 170, "Activities", 18, fw::NoFlags, kPanel));
-    l.controls.push_back(ActivityListRows());
-    l.controls.push_back(ScrollBarRowFor(kPanelSize));
-    return l;
-  }();
+  static const fw::WindowLayout layout = ScrolledWindowLayout(
+      "ActivityWindow", "Activities", 400, kPanelSize,
+      {RootChoiceForm::Rows(ActivityGeometry()), ResultBoxRows(), StandardStateRows(),
+       {fw::Group("GroupBox3", 20, 610, 420, 170, "Activities", 18, fw::NoFlags, kPanel),
+        ActivityListRows()}});
   return layout;
 }
 

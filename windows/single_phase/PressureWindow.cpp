@@ -43,8 +43,7 @@ const fw::WindowLayout& PressureWindow::Layout() {
 
 PressureWindow::PressureWindow() : fw::Window(Layout()) {
   OnAction("calculate", [this] { calculate_Action(); });
-  OnAction("Kelvin", [this] { Kelvin_Action(); });
-  OnAction("Celsius", [this] { Celsius_Action(); });
+  BindUnitPair(*this, "StaticText3");
   OnAction("Clear", [this] { Clear_Action(); });
   OnAction("PushButton1", [this] { PushButton1_Action(); });
 }
@@ -69,14 +68,6 @@ void PressureWindow::calculate_Action() {
 void PressureWindow::Refuse(const QString& message) {
   Label("Result").SetText(message);
   RememberIsochoreVolume({});
-}
-
-void PressureWindow::Kelvin_Action() {
-  if (RadioOf("Kelvin").Value()) ShowUnitLabel(*this, "StaticText3");
-}
-
-void PressureWindow::Celsius_Action() {
-  if (RadioOf("Celsius").Value()) ShowUnitLabel(*this, "StaticText3");
 }
 
 void PressureWindow::Clear_Action() {

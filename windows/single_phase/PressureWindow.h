@@ -14,8 +14,6 @@ class PressureWindow : public fw::Window {
 
  private:
   void calculate_Action();
-  void Kelvin_Action();
-  void Celsius_Action();
   void Clear_Action();
   void PushButton1_Action();
   void Refuse(const QString& message);

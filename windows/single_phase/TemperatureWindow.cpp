@@ -44,8 +44,7 @@ const fw::WindowLayout& TemperatureWindow::Layout() {
 }
 
 TemperatureWindow::TemperatureWindow() : fw::Window(Layout()) {
-  OnAction("Kelvin", [this] { Kelvin_Action(); });
-  OnAction("Celsius", [this] { Celsius_Action(); });
+  BindTemperatureUnits(*this, last_, "Result", "StaticText4");
   OnAction("calculate", [this] { calculate_Action(); });
   OnAction("Clear", [this] { Clear_Action(); });
 }
@@ -53,41 +52,20 @@ TemperatureWindow::TemperatureWindow() : fw::Window(Layout()) {
 void TemperatureWindow::calculate_Action() {
   const std::optional<double> volume = fw::Val(Field("dataEntry").Text());
   const std::optional<double> pressure = fw::Val(Field("dataEntry1").Text());
-  lastKelvin_.reset();
   if (!volume || !pressure) {
-    lastMessage_ = kPutNumber;
+    last_.SetMessage(kPutNumber);
   } else if (!AnyComponentPresent(Globals.fraction)) {
-    lastMessage_ = kNoSolution;
+    last_.SetMessage(kNoSolution);
   } else {
     const std::optional<double> kelvin = Globals.Temperature(Globals.fraction, *pressure, *volume);
     if (kelvin && std::isfinite(*kelvin) && *kelvin > 0.0) {
       Globals.TempKelvin = *kelvin;
-      lastKelvin_ = *kelvin;
+      last_.SetKelvin(*kelvin);
     } else {
-      lastMessage_ = kNoSolution;
+      last_.SetMessage(kNoSolution);
     }
   }
-  ShowLastResult();
-}
-
-void TemperatureWindow::ShowLastResult() {
-  if (!lastKelvin_) {
-    Label("Result").SetText(lastMessage_);
-    return;
-  }
-  Label("Result").SetText(fw::Str(CelsiusOn(*this) ? *lastKelvin_ - kCelsiusOffset : *lastKelvin_));
-}
-
-void TemperatureWindow::Kelvin_Action() {
-  if (!RadioOf("Kelvin").Value()) return;
-  ShowUnitLabel(*this, "StaticText4");
-  ShowLastResult();
-}
-
-void TemperatureWindow::Celsius_Action() {
-  if (!RadioOf("Celsius").Value()) return;
-  ShowUnitLabel(*this, "StaticText4");
-  ShowLastResult();
+  Label("Result").SetText(last_.Text(CelsiusOn(*this)));
 }
 
 void TemperatureWindow::Clear_Action() {

@@ -2,10 +2,8 @@
 // pressure at a given molar volume.
 #pragma once
 
-#include <QString>
-#include <optional>
-
 #include "framework/Window.h"
+#include "windows/common/TemperatureResult.h"
 
 class TemperatureWindow : public fw::Window {
   Q_OBJECT
@@ -15,14 +13,9 @@ class TemperatureWindow : public fw::Window {
 
  private:
   void calculate_Action();
-  void Kelvin_Action();
-  void Celsius_Action();
   void Clear_Action();
-  // Shows the last outcome of this window in the unit of the radio that is on.
-  void ShowLastResult();
 
-  // This window's last outcome: a temperature in K, or the text that replaced it
-  // ("put number", "no solution"); neither before the first calculation.
-  std::optional<double> lastKelvin_;
-  QString lastMessage_;
+  // This window's last outcome, re-shown by the unit radios: a temperature,
+  // or the text that replaced it ("put number", "no solution").
+  common::TemperatureResult last_;
 };

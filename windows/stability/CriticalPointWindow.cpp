@@ -9,7 +9,6 @@
 
 using namespace common;
 using namespace stability;
-using namespace stability_windows;
 
 namespace {
 
@@ -89,8 +88,7 @@ const fw::WindowLayout& CriticalPointWindow::Layout() {
 
 CriticalPointWindow::CriticalPointWindow() : fw::Window(Layout()) {
   OnAction("calculate", [this] { calculate_Action(); });
-  OnAction("Kelvin", [this] { Kelvin_Action(); });
-  OnAction("Celsius", [this] { Celsius_Action(); });
+  BindTemperatureUnits(*this, last_, "ResultT", "StaticText8");
   OnAction("Analysis", [this] { Analysis_Action(); });
   OnAction("pseudo", [this] { pseudo_Action(); });
 }
@@ -173,14 +171,6 @@ void CriticalPointWindow::ShowCriticalPoint(const Composition& x,
 void CriticalPointWindow::ShowResults(const QString& volume, const QString& pressure) {
   Label("ResultV").SetText(volume);
   Label("ResultP").SetText(pressure);
-}
-
-void CriticalPointWindow::Kelvin_Action() {
-  if (RadioOf("Kelvin").Value()) ShowTemperature(*this, last_, "ResultT", "StaticText8");
-}
-
-void CriticalPointWindow::Celsius_Action() {
-  if (RadioOf("Celsius").Value()) ShowTemperature(*this, last_, "ResultT", "StaticText8");
 }
 
 void CriticalPointWindow::Analysis_Action() { fw::ShowWindow<MathAnal>(); }

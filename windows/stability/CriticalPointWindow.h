@@ -8,7 +8,7 @@
 #include "engine/Globals.h"
 #include "framework/Window.h"
 #include "stability/CriticalSearch.h"
-#include "windows/stability/TemperatureResult.h"
+#include "windows/common/TemperatureResult.h"
 
 class CriticalPointWindow : public fw::Window {
   Q_OBJECT
@@ -21,8 +21,6 @@ class CriticalPointWindow : public fw::Window {
 
  private:
   void calculate_Action();
-  void Kelvin_Action();
-  void Celsius_Action();
   void Analysis_Action();
   void pseudo_Action();
 
@@ -32,7 +30,7 @@ class CriticalPointWindow : public fw::Window {
   void ShowCriticalPoint(const Composition& x, const stability::CriticalSearchResult& result);
   void ShowResults(const QString& volume, const QString& pressure);
 
-  stability_windows::TemperatureResult last_;
+  common::TemperatureResult last_;
   // The composition whose pseudo-critical point filled the first guesses.
   std::optional<Composition> guessesFor_;
 };

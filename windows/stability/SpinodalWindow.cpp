@@ -11,7 +11,6 @@
 #include "windows/common/UnitPair.h"
 
 using namespace common;
-using namespace stability_windows;
 
 namespace {
 
@@ -65,8 +64,7 @@ const fw::WindowLayout& SpinodalWindow::Layout() {
 }
 
 SpinodalWindow::SpinodalWindow() : fw::Window(Layout()) {
-  OnAction("Kelvin", [this] { Kelvin_Action(); });
-  OnAction("Celsius", [this] { Celsius_Action(); });
+  BindTemperatureUnits(*this, last_, "ResultT", "StaticText4");
   OnAction("calculate", [this] { calculate_Action(); });
   OnAction("Clear", [this] { Clear_Action(); });
 }
@@ -96,14 +94,6 @@ void SpinodalWindow::calculate_Action() {
     Label("ResultP").SetText(kNoSolution);
   }
   ShowInKelvin(*this, last_, "ResultT", "StaticText4");
-}
-
-void SpinodalWindow::Kelvin_Action() {
-  if (RadioOf("Kelvin").Value()) ShowTemperature(*this, last_, "ResultT", "StaticText4");
-}
-
-void SpinodalWindow::Celsius_Action() {
-  if (RadioOf("Celsius").Value()) ShowTemperature(*this, last_, "ResultT", "StaticText4");
 }
 
 void SpinodalWindow::Clear_Action() {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "framework/Window.h"
-#include "windows/stability/TemperatureResult.h"
+#include "windows/common/TemperatureResult.h"
 
 class SpinodalWindow : public fw::Window {
   Q_OBJECT
@@ -14,9 +14,7 @@ class SpinodalWindow : public fw::Window {
 
  private:
   void calculate_Action();
-  void Kelvin_Action();
-  void Celsius_Action();
   void Clear_Action();
 
-  stability_windows::TemperatureResult last_;
+  common::TemperatureResult last_;
 };

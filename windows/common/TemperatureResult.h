@@ -1,6 +1,6 @@
-// The temperature that a stability window computed last, re-shown by its unit
-// radios: never another window's temperature, and a failure stays a failure in
-// both units.
+// The temperature that a window computed last, re-shown by its unit radios:
+// never another window's temperature, and a failure stays a failure in both
+// units.
 #pragma once
 
 #include <QString>
@@ -9,7 +9,7 @@
 
 #include "framework/Window.h"
 
-namespace stability_windows {
+namespace common {
 
 class TemperatureResult {
  public:
@@ -35,8 +35,13 @@ class TemperatureResult {
 void ShowTemperature(fw::Window& window, const TemperatureResult& result, std::string_view field,
                      std::string_view unitLabel);
 
-// Turns `Kelvin` on and shows `result` in K, as every calculation ends.
+// Binds the unit pair so that it re-shows `result` in `field` and its unit in
+// `unitLabel`; `result` lives as long as the window.
+void BindTemperatureUnits(fw::Window& window, const TemperatureResult& result,
+                          std::string_view field, std::string_view unitLabel);
+
+// Turns `Kelvin` on and shows `result` in K, as every stability calculation ends.
 void ShowInKelvin(fw::Window& window, const TemperatureResult& result, std::string_view field,
                   std::string_view unitLabel);
 
-}  // namespace stability_windows
+}  // namespace common

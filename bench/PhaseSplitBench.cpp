@@ -64,7 +64,7 @@ void BM_HomogenizationExhausted(benchmark::State& state) {
       benchmark::DoNotOptimize(engine.Normaliser(x) - engine.Normaliser(y));
       return cycle[++pass % 3];
     };
-    const PhaseSplitStart start{SoughtVariable::Pressure, 300.0, 0.9 * setup.start, setup.start,
+    const PhaseSplitStart start{z, SoughtVariable::Pressure, 300.0, 0.9 * setup.start, setup.start,
                                 cycle[0], setup.x, setup.y};
     const PhaseSplit run = PhaseSplitSearch(engine, start, work, NoYield);
     if (run.run.outcome != SearchOutcome::Exhausted) state.SkipWithError("the run stopped early");

@@ -1,5 +1,6 @@
 #include "engine/PhaseEquilibria.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -41,6 +42,23 @@ double SplitFromVolumeBalance(const PhasePair& phases, double volume, double& w)
   return split;
 }
 
+// The Normaliser, also for entries beyond its fixed-point range (a K-value far
+// below 1 at a dew point puts z_i/K_i there): such a phase is first divided by
+// its largest entry, and the sum returned is scaled back. NaN for an entry
+// that is not finite; x is then unchanged.
+double NormaliseWide(Engine& engine, Composition& x) {
+  const double sum = engine.Normaliser(x);
+  if (!std::isnan(sum)) return sum;
+  double largest = 0.0;
+  for (double xi : x) largest = std::max(largest, std::abs(xi));
+  if (!std::isfinite(largest)) return sum;
+  Composition scaled = x;
+  DivideBy(scaled, largest);
+  const double scaledSum = engine.Normaliser(scaled);
+  if (!std::isnan(scaledSum)) x = scaled;
+  return scaledSum * largest;
+}
+
 }  // namespace
 
 FirstApproach HomogenizationFirstApproach(Engine& engine, const Composition& z, double T, double P,
@@ -48,8 +66,8 @@ FirstApproach HomogenizationFirstApproach(Engine& engine, const Composition& z, 
   FirstApproach first;
   first.K = engine.WilsonDistribution(T, P);
   CompositionStep(z, first.K, split, first.x, first.y);
-  engine.Normaliser(first.x);
-  engine.Normaliser(first.y);
+  NormaliseWide(engine, first.x);
+  NormaliseWide(engine, first.y);
   return first;
 }
 
@@ -69,10 +87,11 @@ HomogenizationSetup PressureSearchFromRaoult(Engine& engine, const Composition& 
 PhaseSplit HomogenizationSearch(Engine& engine, const HomogenizationSetup& setup,
                                 const Yield& yield) {
   PhaseSplitStart start;
+  start.z = setup.z;
   start.x = setup.x;
   start.y = setup.y;
-  engine.Normaliser(start.x);
-  engine.Normaliser(start.y);
+  NormaliseWide(engine, start.x);
+  NormaliseWide(engine, start.y);
   if (setup.pressureSought) {
     start.sought = SoughtVariable::Pressure;
     start.fixed = setup.givenT;
@@ -84,11 +103,17 @@ PhaseSplit HomogenizationSearch(Engine& engine, const HomogenizationSetup& setup
   }
   start.upper = setup.start;
   start.f0 = 0.01;
-  // The sums are fixed-point totals, so the residual can become exactly 0.
+  // The sums are fixed-point totals, so the residual can become exactly 0. A
+  // pass whose phases cannot be rescaled keeps the compositions before it.
   const auto work = [&](const PhasePair& phases, Composition& x, Composition& y) {
-    CompositionStep(setup.z, phases.K, setup.split, x, y);
-    const double sumX = engine.Normaliser(x);
-    return sumX - engine.Normaliser(y);
+    Composition nextX{}, nextY{};
+    CompositionStep(setup.z, phases.K, setup.split, nextX, nextY);
+    const double sumX = NormaliseWide(engine, nextX);
+    const double sumY = NormaliseWide(engine, nextY);
+    if (std::isnan(sumX) || std::isnan(sumY)) return std::numeric_limits<double>::quiet_NaN();
+    x = nextX;
+    y = nextY;
+    return sumX - sumY;
   };
   return PhaseSplitSearch(engine, start, work, yield);
 }
@@ -114,6 +139,7 @@ LiquidVapourSplit LiquidVapourSearch(Engine& engine, const LiquidVapourSetup& se
   LiquidVapourSplit result;
   result.vapourFraction = setup.vapourFraction;
   PhaseSplitStart start;
+  start.z = setup.z;
   CompositionStep(setup.z, setup.K, setup.vapourFraction, start.x, start.y);
   const PhaseSums first = SumsOf(start.x, start.y);
   if (!first.Usable()) return result;

@@ -15,17 +15,22 @@
 using Yield = std::function<void()>;
 
 enum class SearchOutcome {
-  Converged,  // a residual of exactly 0, or a relative step below 1e-12 at a residual near 0
-  Stalled,    // a relative step below 1e-12 at a residual far from 0: the points closed in
-              // without reaching a root
+  Converged,  // a stop (a residual of exactly 0, or a relative step below 1e-12 at a
+              // residual near 0) at a point that solves the equations
   Diverged,   // a step above 1e300, or a point or residual that is not finite
-  Exhausted,  // 10 001 passes without a stop
+  Exhausted,  // 10 001 passes without a stop at a solution
 };
 
-// The largest residual at which a vanishing step counts as convergence. The
+// The largest residual at which a vanishing step stops the search. The
 // residuals of both searches are differences of two phase sums near 1; at a
 // root they are a few units of 1e-12 or less.
 inline constexpr double kResidualTolerance = 1e-6;
+
+// How closely the fugacities of a component must agree in the two phases at a
+// solution, as a share of Phase X's total fugacity. Compositions are held on a
+// 1e-12 grid, so a trace component cannot fail it by rounding; a composition
+// still moving by more than this from pass to pass does.
+inline constexpr double kFugacityTolerance = 1e-9;
 
 // Passes are numbered from 0; the last one a search may make is this one.
 inline constexpr int kLastPass = 10000;
@@ -44,13 +49,15 @@ struct SecantRun {
 // The damped secant of the phase searches. It starts at u = upper with the
 // previous point lower, the residual f0 and a previous residual of -0.01. Each
 // pass takes half the secant step (on equal residuals: the last step doubled
-// when both points are one, else half the distance between them, onward), puts
-// a new point that is not above 0 at half the point before, then asks
-// `residual` for the residual at the new point and yields once. A step that
-// no longer moves the point ends the run: converged only when the residual
-// there is near 0.
+// when both points are one, else half the distance between them, onward; at a
+// residual of 0: no step), puts a new point that is not above 0 at half the
+// point before, then asks `residual` for the residual at the new point and
+// yields once. A residual of 0, or a step that no longer moves the point at a
+// residual near 0, ends the run when `solved` confirms that the point of the
+// last residual solves the equations; otherwise the passes go on.
 SecantRun PhaseSplitSecant(double lower, double upper, double f0,
-                           const std::function<double(double u)>& residual, const Yield& yield);
+                           const std::function<double(double u)>& residual,
+                           const std::function<bool()>& solved, const Yield& yield);
 
 // The two phases evaluated at one temperature and pressure.
 struct PhasePair {
@@ -66,11 +73,19 @@ struct PhasePair {
 PhasePair EvaluatePhases(Engine& engine, const Composition& x, const Composition& y, double T,
                          double P);
 
-// x_i = z_i / (1 + split (K_i - 1)) where that divisor is above 0, else z_i;
-// y_i = K_i x_i. `split` is the share of the mixture's moles in Phase Y.
-// Components absent from z (fraction not above 0) get 0 in both phases.
+// x_i = z_i / ((1 - split) + split K_i) where that divisor is above 0, else
+// z_i; y_i = K_i x_i. `split` is the share of the mixture's moles in Phase Y;
+// the divisor is exactly 1 at a split of 0 and exactly K_i at a split of 1, so
+// a K_i far below 1 still puts its component into Phase X. Components absent
+// from z (fraction not above 0) get 0 in both phases.
 void CompositionStep(const Composition& z, const Composition& K, double split, Composition& x,
                      Composition& y);
+
+// True when every component present in z has one fugacity in both phases,
+// x_i phiX_i = y_i phiY_i to within kFugacityTolerance of Σ_j x_j phiX_j (the
+// pressure cancels). False when a value is not finite.
+bool FugacitiesAgree(const Composition& z, const Composition& x, const Composition& y,
+                     const PhasePair& phases);
 
 // True when the two phases may be one: the first component present in z has
 // nearly equal fractions in them (|x_i - y_i| < 1e-4, not for a pure
@@ -83,6 +98,7 @@ bool TrivialSolutionTest(const Composition& z, const Composition& x, const Compo
 enum class SoughtVariable { Pressure, Temperature };
 
 struct PhaseSplitStart {
+  Composition z{};  // the mixture
   SoughtVariable sought = SoughtVariable::Pressure;
   double fixed = 0.0;  // the fixed temperature (K) or pressure (MPa)
   double lower = 0.0;  // start bracket of the sought variable
@@ -109,6 +125,7 @@ using PassWork = std::function<double(const PhasePair& phases, Composition& x, C
 
 // Runs the damped secant on the sought variable; every pass evaluates the
 // phases at the new point with the compositions that the pass before left,
-// then runs `work`.
+// then runs `work`. A stop is a solution only where the phases so evaluated
+// are in equilibrium (FugacitiesAgree).
 PhaseSplit PhaseSplitSearch(Engine& engine, const PhaseSplitStart& start, const PassWork& work,
                             const Yield& yield);

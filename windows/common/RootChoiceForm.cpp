@@ -133,13 +133,13 @@ void RootChoiceForm::Choice_Action(int column) {
   hooks_.rootChosen(column);
 }
 
+// Empties what the window shows; the last calculation stays, and a root picked
+// afterwards shows its values.
 void RootChoiceForm::Clear_Action() {
   window_.Field("dataEntry").SetText({});
   window_.Field("dataEntry1").SetText({});
   for (const auto& name : kTextChoice) window_.Label(name).SetText({});
   TurnChoicesOff();
-  last_ = {};
-  hasCalculation_ = false;
   hooks_.emptyResults();
 }
 

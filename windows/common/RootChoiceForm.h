@@ -74,7 +74,7 @@ class RootChoiceForm {
   RootChoiceForm(fw::Window& window, Hooks hooks);
 
   // The last calculation; all zeros when the last press of calculate computed
-  // nothing (an entry that is no number, an empty composition) or after clear.
+  // nothing (an entry that is no number, an empty composition). Clear keeps it.
   const RootCalculation& Last() const { return last_; }
   bool HasCalculation() const { return hasCalculation_; }
   // The molar volume (cm3/mol) of the chosen column, or 0 when none is chosen.

@@ -157,25 +157,41 @@ void BubbleDewPoint::EmptyResults() {
   EmptyPhaseLists(*this);
   Label("ResultText").SetText({});
   Label("Answer").SetText({});
+  ShowPhaseCaptions();
+}
+
+// A first approach that computes nothing leaves nothing to go on from.
+void BubbleDewPoint::RefuseFirstApproach(const QString& message) {
+  EmptyResults();
+  lists_.Clear();
+  start_.reset();
+  Field("dataEntry2").SetText(message);
+}
+
+// A calculate that computes nothing leaves no result of the one before.
+void BubbleDewPoint::RefuseCalculation(const QString& message) {
+  EmptyResults();
+  Label("Answer").SetText(message);
 }
 
 // The given temperature (or, with the pressure given, 298.15 K) and the
 // Raoult pressure (or the given pressure) become the start; Wilson K-values
-// split the mixture into the two start compositions.
+// split the mixture into the two start compositions. A temperature not above
+// 0 K or a given pressure not above 0 MPa is no state to start from.
 void BubbleDewPoint::FirstApproach_Action() {
   if (searching_) return;
   const bool temperatureGiven = RadioOf("RadioButtonTh").Value();
   const std::optional<double> kelvin =
       temperatureGiven ? EnteredKelvin(*this, "dataEntryTh") : kFirstTemperature;
   const std::optional<double> givenPressure =
-      temperatureGiven ? 0.0 : fw::Val(Field("dataEntryPh").Text());
-  if (!kelvin || !givenPressure) return Field("dataEntry2").SetText(kPutNumber);
+      temperatureGiven ? 1.0 : fw::Val(Field("dataEntryPh").Text());
+  if (!kelvin || !givenPressure) return RefuseFirstApproach(kPutNumber);
   const Composition z = Globals.fraction;
-  if (!AnyComponentPresent(z)) return Field("dataEntry2").SetText(kNoSolution);
+  if (!AnyComponentPresent(z) || !(*kelvin > 0.0) || !(*givenPressure > 0.0))
+    return RefuseFirstApproach(kNoSolution);
 
-  Label("ResultText").SetText({});
+  EmptyResults();
   const double split = Split();
-  ShowPhaseCaptions();
   const double pressure = temperatureGiven
                               ? Globals.RaoultPressure(z, *kelvin, static_cast<int>(split))
                               : *givenPressure;
@@ -186,18 +202,19 @@ void BubbleDewPoint::FirstApproach_Action() {
   StorePhases(first);
   lists_.Show(z, first.x, first.y);
   start_ = Start{z, *kelvin, pressure};
-  EmptyResults();
 }
 
+// A start not above 0 (MPa or K) is no state: the search would begin there.
 void BubbleDewPoint::calculate_Action() {
   if (searching_) return;
   const std::optional<double> first = fw::Val(Field("dataEntry2").Text());
-  if (!first || !lists_.AllNumbers()) return Label("Answer").SetText(kPutNumber);
-  ShowPhaseCaptions();
+  if (!first || !lists_.AllNumbers()) return RefuseCalculation(kPutNumber);
   if (!start_) {
     EmptyResults();
     return Label("ResultText").SetText(kSearchFailed);
   }
+  if (!(*first > 0.0)) return RefuseCalculation(kNoSolution);
+  ShowPhaseCaptions();
   const bool liquidMode = RadioOf("Liquid1").Value();
   const bool vapourMode = RadioOf("Vapour1").Value();
   HomogenizationSetup setup;

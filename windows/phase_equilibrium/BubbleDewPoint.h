@@ -44,6 +44,8 @@ class BubbleDewPoint : public fw::Window {
   void ShowPhaseCaptions();
   void MarkSolutionPhase(bool liquidMode, bool vapourMode, const PhasePair& phases);
   void EmptyResults();
+  void RefuseFirstApproach(const QString& message);
+  void RefuseCalculation(const QString& message);
   void NameSoughtQuantity(const QString& quantity, const QString& unit);
 
   std::optional<Start> start_;

@@ -103,6 +103,7 @@ void LiquidVapourEq::Event_Resizing() { panel_.Resizing(); }
 
 void LiquidVapourEq::EmptyResults() {
   Label("Answer").SetText({});
+  Label("ResultText").SetText({});
   List("ListBoxFracX").DeleteAllRows();
   List("ListBoxFracY").DeleteAllRows();
   EmptyPhaseLists(*this);
@@ -112,6 +113,21 @@ void LiquidVapourEq::EmptyResults() {
 void LiquidVapourEq::FailAtOnce() {
   EmptyResults();
   Label("ResultText").SetText(kSearchFailed);
+}
+
+// A first approach that computes nothing leaves nothing to go on from.
+void LiquidVapourEq::RefuseFirstApproach(const QString& message) {
+  EmptyResults();
+  lists_.Clear();
+  start_.reset();
+  Field("dataEntry3").SetText({});
+  Field("dataEntry2").SetText(message);
+}
+
+// A calculate that computes nothing leaves no result of the one before.
+void LiquidVapourEq::RefuseCalculation(const QString& message) {
+  EmptyResults();
+  Label("Answer").SetText(message);
 }
 
 void LiquidVapourEq::ShowVapourFraction(double w) {
@@ -124,15 +140,16 @@ void LiquidVapourEq::ShowVapourFraction(double w) {
 }
 
 // The mean of the Raoult bubble and dew pressures, half of the mixture in each
-// phase, and Wilson K-values at that pressure.
+// phase, and Wilson K-values at that pressure. A temperature not above 0 K is
+// no state to start from.
 void LiquidVapourEq::CalFirstApproach_Action() {
   if (searching_) return;
   const std::optional<double> kelvin = EnteredKelvin(*this, "dataEntry1");
-  if (!kelvin) return Field("dataEntry2").SetText(kPutNumber);
+  if (!kelvin) return RefuseFirstApproach(kPutNumber);
   const Composition z = Globals.fraction;
-  if (!AnyComponentPresent(z)) return Field("dataEntry2").SetText(kNoSolution);
+  if (!AnyComponentPresent(z) || !(*kelvin > 0.0)) return RefuseFirstApproach(kNoSolution);
 
-  Label("ResultText").SetText({});
+  EmptyResults();
   Globals.TempKelvin = *kelvin;
   Field("dataEntry3").SetText(fw::Str(kFirstSplit));
   const double pressure = MeanRaoultPressure(Globals, z, *kelvin);
@@ -142,19 +159,22 @@ void LiquidVapourEq::CalFirstApproach_Action() {
   StorePhases(first);
   lists_.Show(z, first.x, first.y);
   start_ = Start{z, first.K};
-  EmptyResults();
 }
 
 // The first approach's compositions (and their edits) are not used here: the
-// search starts from the K-values and the vapour volume fraction.
+// search starts from the K-values and the vapour volume fraction. A molar
+// volume not above the mixture's co-volume, a temperature not above 0 K or a
+// start pressure not above 0 MPa is no state to search at.
 void LiquidVapourEq::calculate_Action() {
   if (searching_) return;
   const std::optional<double> volume = fw::Val(Field("dataEntry").Text());
   const std::optional<double> kelvin = EnteredKelvin(*this, "dataEntry1");
   const std::optional<double> pressure = fw::Val(Field("dataEntry2").Text());
   const std::optional<double> fraction = fw::Val(Field("dataEntry3").Text());
-  if (!volume || !kelvin || !pressure || !fraction) return Label("Answer").SetText(kPutNumber);
+  if (!volume || !kelvin || !pressure || !fraction) return RefuseCalculation(kPutNumber);
   if (!start_) return FailAtOnce();
+  if (!(*volume > Globals.CoVolume(start_->z)) || !(*kelvin > 0.0) || !(*pressure > 0.0))
+    return RefuseCalculation(kNoSolution);
 
   const LiquidVapourSetup setup{start_->z, start_->K, *volume, *kelvin, *pressure, *fraction};
   const SearchRunning running(searching_);
@@ -175,7 +195,6 @@ void LiquidVapourEq::Clear_Action() {
   if (searching_) return;
   for (const char* field : {"dataEntry", "dataEntry1", "dataEntry2", "dataEntry3"})
     Field(field).SetText({});
-  Label("ResultText").SetText({});
   EmptyResults();
   lists_.Clear();
   start_.reset();  // nothing shown is left to go on from

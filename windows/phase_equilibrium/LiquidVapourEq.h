@@ -37,6 +37,8 @@ class LiquidVapourEq : public fw::Window {
 
   void EmptyResults();
   void FailAtOnce();
+  void RefuseFirstApproach(const QString& message);
+  void RefuseCalculation(const QString& message);
   void ShowVapourFraction(double w);
 
   std::optional<Start> start_;

@@ -97,10 +97,12 @@ TEST_F(PhaseWindowsTest, PureCarbonDioxideHomogenizesAndSplitsAtItsSaturationPre
   EXPECT_TRUE(Shown(equilibrium, "ResultText").startsWith("Solution after "));
 
   // Going on from the K-values of that search, all 1, the start is at once a
-  // root of the K-values but not of the pressure: no solution is claimed.
+  // root of the K-values but not of the pressure: the search goes on to the
+  // saturation pressure, where the vapour alone would fill more than 1000.
   Enter(equilibrium, "dataEntry", "1000");
   Press(equilibrium, "calculate");
-  EXPECT_EQ(Shown(equilibrium, "ResultText"), kFailed);
+  EXPECT_EQ(Shown(equilibrium, "ResultText"), kFractions);
+  EXPECT_NEAR(Value(Shown(equilibrium, "Answer")), saturation, 1e-6 * saturation);
 
   for (const char* volume : {"1000", "50"}) {
     LiquidVapourFirstApproach(equilibrium, volume, "0");
@@ -170,21 +172,68 @@ TEST_F(PhaseWindowsTest, CalculateBeforeAnyFirstApproachFailsAtOnce) {
   EXPECT_EQ(Shown(homogenization, "ResultText"), kFailed);
 }
 
-TEST_F(PhaseWindowsTest, EntriesThatAreNoNumberComputeNothing) {
-  Accept({{CO2, "0.5"}, {CH4, "0.5"}});
+TEST_F(PhaseWindowsTest, ARefusedEntryComputesNothingAndLeavesNoEarlierResult) {
+  Accept({{CO2, "0.8"}, {CH4, "0.2"}});
   auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
-  Enter(homogenization, "dataEntryTh", "250");
-  Press(homogenization, "FirstApproach");
-  Enter(homogenization, "dataEntryTh", "abc");
-  Press(homogenization, "FirstApproach");
-  EXPECT_EQ(homogenization.Field("dataEntry2").Text(), "put number");
-  EXPECT_EQ(homogenization.List("ListBoxPhaseX").ListCount(), 2) << "the first approach stays";
-  EXPECT_EQ(Globals.TempKelvin, 250.0);
+  const auto solve = [&] {
+    Enter(homogenization, "dataEntryTh", "250");
+    Press(homogenization, "Liquid1");
+    Press(homogenization, "FirstApproach");
+    Press(homogenization, "calculate");
+    ASSERT_EQ(Shown(homogenization, "PhaseX1"), "Phase X, solution");
+  };
+  const auto nothingShown = [&](const char* answer) {
+    EXPECT_EQ(Shown(homogenization, "Answer"), answer);
+    EXPECT_EQ(Shown(homogenization, "ResultText"), "");
+    EXPECT_EQ(Shown(homogenization, "PhaseX1"), "Phase X");
+    EXPECT_EQ(homogenization.List("ListBoxVmX").ListCount(), 0);
+    EXPECT_EQ(homogenization.List("ListBoxPhaseY2").ListCount(), 0);
+  };
+  solve();
+  Enter(homogenization, "dataEntry2", "abc");
   Press(homogenization, "calculate");
-  EXPECT_EQ(Shown(homogenization, "Answer"), "put number");
-  EXPECT_EQ(Shown(homogenization, "ResultText"), "");
+  nothingShown("put number");
+  Enter(homogenization, "dataEntry2", "0");  // a start at no state
+  Press(homogenization, "calculate");
+  nothingShown("no solution");
+
+  // A refused first approach also forgets the start: calculate has nothing to go on from.
+  for (const char* kelvin : {"abc", "0", "-5"}) {
+    solve();
+    Enter(homogenization, "dataEntryTh", kelvin);
+    Press(homogenization, "FirstApproach");
+    EXPECT_EQ(homogenization.Field("dataEntry2").Text(),
+              std::string_view(kelvin) == "abc" ? "put number" : "no solution");
+    nothingShown("");
+    EXPECT_EQ(homogenization.List("ListBoxPhaseX").ListCount(), 0) << kelvin;
+    Enter(homogenization, "dataEntry2", "5");
+    Press(homogenization, "calculate");
+    EXPECT_EQ(Shown(homogenization, "ResultText"), kFailed) << kelvin;
+  }
+  Press(homogenization, "RadioButtonPh");
+  Enter(homogenization, "dataEntryPh", "0");
+  Press(homogenization, "FirstApproach");
+  EXPECT_EQ(homogenization.Field("dataEntry2").Text(), "no solution");
 
   auto& equilibrium = Open<LiquidVapourEq>("LiquidVapour");
+  LiquidVapourFirstApproach(equilibrium, "100", "250");
+  for (const char* volume : {"0", "-0", "-5", "-1e300", "30"}) {  // co-volume 30.96 cm3/mol
+    Enter(equilibrium, "dataEntry", "100");
+    Press(equilibrium, "calculate");
+    ASSERT_TRUE(Shown(equilibrium, "ResultText").startsWith("Solution after "));
+    Enter(equilibrium, "dataEntry", volume);
+    Press(equilibrium, "calculate");
+    EXPECT_EQ(Shown(equilibrium, "Answer"), "no solution") << volume;
+    EXPECT_EQ(Shown(equilibrium, "ResultText"), "") << volume;
+    EXPECT_EQ(equilibrium.List("ListBoxFracY").ListCount(), 0) << volume;
+  }
+  Enter(equilibrium, "dataEntry", "100");
+  Enter(equilibrium, "dataEntry1", "-5");
+  Press(equilibrium, "calculate");
+  EXPECT_EQ(Shown(equilibrium, "Answer"), "no solution");
+  LiquidVapourFirstApproach(equilibrium, "100", "0");
+  EXPECT_EQ(equilibrium.Field("dataEntry2").Text(), "no solution");
+  EXPECT_EQ(equilibrium.List("ListBoxPhaseX").ListCount(), 0);
   LiquidVapourFirstApproach(equilibrium, "100", "");
   EXPECT_EQ(equilibrium.Field("dataEntry2").Text(), "put number");
   LiquidVapourFirstApproach(equilibrium, "1,5", "250");

@@ -112,6 +112,114 @@ TEST_F(PhaseWindowsTest, PureCarbonDioxideHomogenizesAndSplitsAtItsSaturationPre
   }
 }
 
+// With the pressure given, the first temperature is 298.15 K whatever the
+// unit, and the search finds the temperature at which that pressure is the
+// saturation pressure (from a separate equal-fugacity solve at 290 K).
+TEST_F(PhaseWindowsTest, WithThePressureGivenTheTemperatureIsSoughtFrom298K) {
+  Accept({{C3H8, "1"}});
+  const double saturation = engine_test::SaturationByEqualFugacity(C3H8, 290.0, 0.3, 2.0);
+  auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
+  Press(homogenization, "RadioButtonPh");
+  Press(homogenization, "Celsius");
+  Enter(homogenization, "dataEntryPh", QString::number(saturation, 'g', 17));
+  Press(homogenization, "Liquid1");
+  Press(homogenization, "FirstApproach");
+  EXPECT_EQ(homogenization.Field("dataEntry2").Text(), "298.15");
+  for (const char* label : {"Homogen", "Homogen2"})
+    EXPECT_EQ(Shown(homogenization, label), "Homogenization Temperature");
+  for (const char* label : {"Dimension", "Dimension2"}) EXPECT_EQ(Shown(homogenization, label), "Kelvin");
+  Press(homogenization, "calculate");
+  EXPECT_NEAR(Value(Shown(homogenization, "Answer")), 290.0, 1e-5);
+  EXPECT_TRUE(Shown(homogenization, "ResultText").startsWith("Solution after "));
+  EXPECT_EQ(Shown(homogenization, "PhaseX1"), "Phase X, solution");
+}
+
+// The two phases of a binary at 250 K and 100 cm3/mol as the lists show them
+// (7 digits): they fill the volume and hold the mixture's moles, each density
+// is its own phase's mass over its volume, and each component has one
+// fugacity in both phases.
+TEST_F(PhaseWindowsTest, ASplitMixtureIsShownInBalanceWithOneFugacityPerComponent) {
+  Accept({{CO2, "0.8"}, {CH4, "0.2"}});
+  auto& equilibrium = Open<LiquidVapourEq>("LiquidVapour");
+  LiquidVapourFirstApproach(equilibrium, "100", "250");
+  Press(equilibrium, "calculate");
+  ASSERT_TRUE(Shown(equilibrium, "ResultText").startsWith("Solution after "));
+  const auto one = [&](const char* list) { return Value(equilibrium.List(list).Cell(0, 0)); };
+  const auto cell = [&](const char* list, int row) {
+    return Value(equilibrium.List(list).Cell(row, 1));
+  };
+  const double w = one("ListBoxFracY"), vx = one("ListBoxVmX"), vy = one("ListBoxVmY");
+  EXPECT_NEAR(one("ListBoxFracX"), 1.0 - w, 1e-6);
+  const double molesX = (1.0 - w) * 100.0 / vx, molesY = w * 100.0 / vy;
+  EXPECT_NEAR(molesX + molesY, 1.0, 1e-5);
+  const double molarMass[] = {44.0098, 16.04276};  // CO2, CH4, g/mol
+  const double z[] = {0.8, 0.2};
+  double massX = 0.0, massY = 0.0;
+  for (int row = 0; row < 2; ++row) {
+    const double x = cell("ListBoxPhaseX1", row), y = cell("ListBoxPhaseY1", row);
+    EXPECT_NEAR(molesX * x + molesY * y, z[row], 1e-5) << row;
+    massX += x * molarMass[row];
+    massY += y * molarMass[row];
+    const double fx = cell("ListBoxPhaseX2", row), fy = cell("ListBoxPhaseY2", row);
+    EXPECT_NEAR(fx, fy, 2e-6 * fy) << row;
+  }
+  EXPECT_GT(cell("ListBoxPhaseX1", 0) - cell("ListBoxPhaseY1", 0), 0.1) << "two different phases";
+  EXPECT_NEAR(one("ListBoxDX") * vx, massX, 2e-6 * massX);
+  EXPECT_NEAR(one("ListBoxDY") * vy, massY, 2e-6 * massY);
+}
+
+// Both first approaches rescale each phase to a total of one, also where the
+// K-values make its raw fractions sum to far more or less.
+TEST_F(PhaseWindowsTest, EachFirstApproachPhaseSumsToOne) {
+  Accept({{CO2, "0.5"}, {CH4, "0.3"}, {N2, "0.2"}});
+  auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
+  FirstApproachAtCelsius(homogenization, "-50", "Vapour1");
+  auto& equilibrium = Open<LiquidVapourEq>("LiquidVapour");
+  LiquidVapourFirstApproach(equilibrium, "100", "220");
+  for (fw::Window* window : {static_cast<fw::Window*>(&homogenization),
+                             static_cast<fw::Window*>(&equilibrium)}) {
+    for (const char* list : {"ListBoxPhaseX", "ListBoxPhaseY"}) {
+      const fw::ListBox& phase = window->List(list);
+      ASSERT_EQ(phase.ListCount(), 3);
+      double sum = 0.0;
+      for (int row = 0; row < 3; ++row) sum += Value(phase.Cell(row, 1));
+      EXPECT_NEAR(sum, 1.0, 2e-7) << window->ClassName() << " " << list;
+    }
+  }
+}
+
+// The message names the passes counted from 0: the hook is called once per
+// pass and once per component visit of the four result lists (4 x 21).
+TEST_F(PhaseWindowsTest, TheMessageNamesThePassesOrAPossibleTrivialSolution) {
+  static int calls;
+  Accept({{CO2, "0.8"}, {CH4, "0.2"}});
+  auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
+  Enter(homogenization, "dataEntryTh", "250");
+  Press(homogenization, "Liquid1");
+  Press(homogenization, "FirstApproach");
+  calls = 0;
+  SetBackgroundTaskHook([] { ++calls; });
+  Press(homogenization, "calculate");
+  SetBackgroundTaskHook(nullptr);
+  const int passes = calls - 4 * 21;
+  EXPECT_EQ(Shown(homogenization, "ResultText"),
+            QString("Solution after %1 iterations").arg(passes - 1));
+
+  // Above the mixture's critical temperature the search ends with one phase twice.
+  Start2Window& fluid = FluidWindow();
+  Type(fluid, CO2, "0.5");
+  Type(fluid, CH4, "0.5");
+  Continue(fluid);
+  Enter(homogenization, "dataEntryTh", "270");
+  Press(homogenization, "FirstApproach");
+  Press(homogenization, "calculate");
+  EXPECT_EQ(Shown(homogenization, "ResultText"),
+            "Possible trivial solution, optional: adjust First Approach and try again");
+  EXPECT_EQ(Shown(homogenization, "PhaseX1"), "Phase X");
+  EXPECT_EQ(homogenization.List("ListBoxPhaseX1").Cell(0, 1),
+            homogenization.List("ListBoxPhaseY1").Cell(0, 1));
+}
+
 TEST_F(PhaseWindowsTest, HomogenizationGoesOnFromItsOwnFirstApproachWhateverOthersStore) {
   Start2Window& fluid = Accept({{CO2, "0.8"}, {CH4, "0.2"}});
   auto& homogenization = Open<BubbleDewPoint>("Homogenisation");

@@ -180,3 +180,24 @@ TEST(ThermoFunctionWindowsTest, EveryWindowShowsItsFormulaAtItsSizeAndEveryTextF
     EXPECT_EQ(fw::ClippedControls(*window), std::vector<std::string>{}) << window->ClassName();
   }
 }
+
+// The ideal part is the mixture of the pure components at the window's own
+// pressure, each at its root there (both supercritical: one root each); a
+// calculation in another window, and clear, change nothing of it.
+TEST(ThermoFunctionWindowsTest, ARootPickedLaterUsesItsOwnWindowsPressure) {
+  const Composition x = Mixture({{N2, 0.5}, {CH4, 0.5}});
+  Globals.fraction = x;
+  Engine engine;
+  double ideal = 0.0;
+  for (int i : {N2, CH4}) {
+    CubicRoots roots = engine.Volume(Pure(i), 300, 10);
+    ideal += 0.5 * engine.Enthalpy(Pure(i), 300, engine.VolumeChoice(roots, 0));
+  }
+  EnthalpyWindow& enthalpy = FreshWindow<EnthalpyWindow>();
+  Calculate(enthalpy, "10", "300");
+  Calculate(FreshWindow<GibbsWindow>(), "30", "300");
+  Click(enthalpy, "Clear");
+  Click(enthalpy, "Choice0");
+  EXPECT_NEAR(Shown(Text(enthalpy, "Result2")), ideal, 1e-6 * std::fabs(ideal));
+  EXPECT_NE(Shown(Text(enthalpy, "Result3")), 0.0) << "a real mixture has an excess part";
+}

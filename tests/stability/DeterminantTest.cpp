@@ -125,7 +125,8 @@ TEST(DeterminantTest, CofactorsOfASingularMatrixAreItsMinors) {
   ASSERT_EQ(PermutationExpansion(m), 0.0);
   const Matrix c = stability::CofactorMatrix(m);
   double largest = 0.0;
-  for (int i = 0; i < 5; ++i) largest = std::max(largest, std::abs(PermutationExpansion(Minor(m, i, i))));
+  for (int i = 0; i < 5; ++i)
+    largest = std::max(largest, std::abs(PermutationExpansion(Minor(m, i, i))));
   ASSERT_GT(largest, 0.0);
   for (int i = 0; i < 5; ++i)
     for (int j = 0; j < 5; ++j) {

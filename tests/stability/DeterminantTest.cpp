@@ -73,12 +73,22 @@ TEST(DeterminantTest, CutsMagnitudesNotAbove1e12ToZero) {
   EXPECT_EQ(CutDet(Matrix()), 1.0);  // the empty matrix
   EXPECT_EQ(CutDet(FromRows({{2.5}})), 2.5);
   EXPECT_EQ(CutDet(FromRows({{1e-12}})), 0.0);
+  EXPECT_EQ(CutDet(FromRows({{2e-12}})), 2e-12);
   EXPECT_EQ(CutDet(FromRows({{1, 0}, {0, 1}})), 1.0);
   EXPECT_EQ(CutDet(FromRows({{1e-7, 0}, {0, 1e-7}})), 0.0);
   EXPECT_DOUBLE_EQ(Det(FromRows({{1e-7, 0}, {0, 1e-7}})), 1e-14);  // the searches see it
   EXPECT_EQ(CutDet(FromRows({{1, 2}, {2, 4}})), 0.0);
   EXPECT_EQ(CutDet(Matrix(3, 3)), 0.0);
   EXPECT_EQ(CutDet(FromRows({{NAN, 1}, {1, 1}})), 0.0);
+}
+
+// A pivot that is 0 after pivoting becomes 1e-30; one that pivoting avoids does not.
+TEST(DeterminantTest, ZeroPivotIsReplacedBy1e30) {
+  EXPECT_DOUBLE_EQ(Det(Matrix(3, 3)), 1e-90);  // three pivots of 1e-30
+  // The rows tie on merit, so the last row leads: [[2, 4], [1, 2]], det = -(2·1e-30).
+  EXPECT_DOUBLE_EQ(Det(FromRows({{1, 2}, {2, 4}})), -2e-30);
+  EXPECT_EQ(Det(FromRows({{0, 1}, {1, 0}})), -1.0);
+  EXPECT_EQ(Det(FromRows({{0, 2, 0}, {3, 0, 0}, {0, 0, 4}})), -24.0);
 }
 
 TEST(DeterminantTest, RectangularMatrixUsesItsLeadingSquareBlock) {

@@ -206,3 +206,23 @@ TEST(SearchesTest, AnalysisStartsAtTheCoVolumePlusFourRounded) {
   EXPECT_EQ(AnalysisStartVolume(29.5), 34);
   EXPECT_EQ(AnalysisStartVolume(29.49), 33);
 }
+
+// A one-component fluid whose critical volume b/(2^(1/3) − 1) is the row of
+// 100 cm3/mol: there det Q* = A_VVV vanishes to rounding and the row shows 0,
+// while the next row shows A_VVV at its spinodal temperature.
+TEST(SearchesTest, AnalysisRowShowsZeroOnlyForADeterminantNotAbove1e12) {
+  Engine engine;
+  MixtureTerms m = *MixTerms(engine, Pure(CO2));
+  m.b[0] = m.bmix = 100.0 * (std::cbrt(2.0) - 1.0);
+  ASSERT_EQ((100 - AnalysisStartVolume(m.bmix)) % kAnalysisVolumeStep, 0);
+  const AnalysisRow critical = AnalysisRowAt(engine, m, 100, kNoYield);
+  ASSERT_TRUE(critical.found);
+  EXPECT_EQ(critical.zero, 0.0);
+
+  const double V = 102.0, a = m.amix, b = m.bmix, T = PureSpinodal(a, b, V);
+  const double AVVV = 2 * a * (3 * V * V + 3 * V * b + b * b) /
+                          (std::sqrt(T) * V * V * V * (V + b) * (V + b) * (V + b)) -
+                      2 * R * T / ((V - b) * (V - b) * (V - b));
+  ASSERT_GT(std::abs(AVVV), 1e-12);
+  EXPECT_NEAR(AnalysisRowAt(engine, m, 102, kNoYield).zero, AVVV, 1e-9 * std::abs(AVVV));
+}

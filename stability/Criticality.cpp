@@ -52,7 +52,11 @@ double RelativeNewtonStep(double f, double below, double above) {
   return std::abs(f) * 2.0 * kDifferenceStep / std::abs(above - below);
 }
 
-}  // namespace
+// The two relative Newton steps at (T, V).
+struct CriticalityResiduals {
+  double spinodal;   // of det Q over T
+  double cubicForm;  // of the cubic form over V
+};
 
 CriticalityResiduals CriticalityAt(const MixtureTerms& m, double T, double V, const Yield& yield) {
   const double lower = 1.0 - kDifferenceStep, upper = 1.0 + kDifferenceStep;
@@ -68,6 +72,8 @@ CriticalityResiduals CriticalityAt(const MixtureTerms& m, double T, double V, co
                                               CubicFormAlongNullVector(m, Tabove, V * upper, r));
   return {spinodal, cubicForm};
 }
+
+}  // namespace
 
 bool IsCriticalPoint(const MixtureTerms& m, double T, double V, const Yield& yield) {
   const CriticalityResiduals residuals = CriticalityAt(m, T, V, yield);

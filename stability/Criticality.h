@@ -8,23 +8,17 @@
 
 namespace stability {
 
-// How far (T, V) lies from the zeros of the two criteria, each as the
-// relative Newton step to its zero: |f|/|x·df/dx|, the slope from a central
-// difference over x·(1 ± 1e-4). A step needs no scale of f, which the sum of
-// the magnitudes of its terms cannot give: the entries of Q and of its
-// derivatives are themselves differences of large terms near a critical point
-// (for one component det Q = A_VV and the cubic form is A_VVV, one term each),
-// and with a trace held fixed, det Q and the cubic form cancel by the
-// homogeneity of A to a tiny fraction of their terms, critical or not.
-struct CriticalityResiduals {
-  double spinodal;   // of det Q over T at fixed V
-  double cubicForm;  // of Σ A_ijk·u_i·u_j·u_k over V along the spinodal, u the
-                     // null vector of Q scaled so that its largest entry is 1
-};
-CriticalityResiduals CriticalityAt(const MixtureTerms& m, double T, double V, const Yield& yield);
-
 // True where the spinodal temperature T (K) at V (cm3/mol) is a critical
-// point: both residuals are small.
+// point: the relative Newton steps to the zeros of both criteria are small,
+// |f|/|x·df/dx| with the slope from a central difference over x·(1 ± 1e-4),
+// for f = det Q over T at fixed V, and for f = Σ A_ijk·u_i·u_j·u_k over V
+// along the spinodal, u the null vector of Q scaled so that its largest entry
+// is 1. A step needs no scale of f, which the sum of the magnitudes of its
+// terms cannot give: the entries of Q and of its derivatives are themselves
+// differences of large terms near a critical point (for one component det Q =
+// A_VV and the cubic form is A_VVV, one term each), and with a trace held
+// fixed, det Q and the cubic form cancel by the homogeneity of A to a tiny
+// fraction of their terms, critical or not.
 bool IsCriticalPoint(const MixtureTerms& m, double T, double V, const Yield& yield);
 
 // The VnIndex of the largest entry of the null vector of the spinodal matrix

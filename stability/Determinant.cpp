@@ -52,7 +52,6 @@ void SwapRows(Matrix& m, int r, int s, int size) {
   for (int c = 0; c < size; ++c) std::swap(m(r, c), m(s, c));
 }
 
-
 // P·M·Q = L·U of the leading block by Gaussian elimination with complete
 // pivoting: each pivot is the largest remaining entry, so a matrix of rank
 // size - 1 leaves its one small pivot last. A remaining block of zeros ends

@@ -7,6 +7,7 @@
 #include "HelmholtzReference.h"
 #include "stability/AnalysisTable.h"
 #include "stability/CriticalSearch.h"
+#include "stability/Criticality.h"
 #include "stability/Determinant.h"
 #include "stability/HelmholtzDerivatives.h"
 #include "stability/SpinodalSearch.h"
@@ -167,6 +168,19 @@ TEST(SearchesTest, ReportsOnlyAPointWhereTheCubicFormVanishes) {
   const Real below = cubicForm(critical.volume * 0.98), above = cubicForm(critical.volume * 1.02);
   EXPECT_LT(below * above, 0);
   EXPECT_LT(std::abs(atCritical), 1e-4 * std::min(std::abs(below), std::abs(above)));
+}
+
+// The known critical point of CO2–CH4 50/50 is one; a millionth off it in T,
+// or a hundred-thousandth in V along the spinodal, is not.
+TEST(SearchesTest, CriticalOnlyWhereBothCriteriaHold) {
+  Engine engine;
+  const MixtureTerms m = *MixTerms(engine, Binary(CO2, CH4));
+  const auto spinodal = [&](double V) { return SpinodalLadder(m, V, kCriticalStarts, kNoYield); };
+  const double Vc = 95.9619875377;
+  EXPECT_TRUE(IsCriticalPoint(m, spinodal(Vc), Vc, kNoYield));
+  EXPECT_FALSE(IsCriticalPoint(m, spinodal(Vc) * (1 + 1e-6), Vc, kNoYield));
+  const double V = Vc * (1 + 1e-5);
+  EXPECT_FALSE(IsCriticalPoint(m, spinodal(V), V, kNoYield));
 }
 
 // H2O, CO2, H2S, NH3, CO, He, Ne, C2H6, nC4H10 and nC5H12 in traces in nC6H14,

@@ -36,6 +36,18 @@ void BM_CriticalPointSearch(benchmark::State& state) {
   }
 }
 
+// The slowest search measured: 21 equal fractions from the guesses 454.97 and
+// 227.49 cm3/mol, which ends with no solution.
+void BM_FailingCriticalPointSearch(benchmark::State& state) {
+  Engine engine;
+  Composition x{};
+  x.fill(1.0 / 21.0);
+  for (auto _ : state) {
+    const MixtureTerms m = *MixTerms(engine, x);
+    benchmark::DoNotOptimize(CriticalPointSearch(m, 454.97, 227.49, kNoYield));
+  }
+}
+
 // The spinodal window's "calculate" at twice the co-volume.
 void BM_SpinodalWindow(benchmark::State& state) {
   Engine engine;
@@ -65,5 +77,6 @@ void BM_AnalysisTable(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_CriticalPointSearch)->Arg(2)->Arg(21)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FailingCriticalPointSearch)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SpinodalWindow)->Arg(2)->Arg(21)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AnalysisTable)->Arg(2)->Arg(21)->Unit(benchmark::kMillisecond);

@@ -18,13 +18,16 @@ double Contract(const Matrix& cofactors, const Matrix& derivative) {
 }  // namespace
 
 Matrix CriticalMatrix(const MixtureTerms& m, double T, double V) {
+  return CriticalMatrix(m, T, V, m.count - 1);
+}
+
+Matrix CriticalMatrix(const MixtureTerms& m, double T, double V, int row) {
   Matrix q = SpinodalMatrix(m, T, V);
   const Matrix cofactors = CofactorMatrix(q);
   // The third derivatives are shared by the N derivative matrices.
   const ThirdDerivatives third = ThirdDerivativesAt(m, T, V);
-  const int last = m.count - 1;
-  q(last, 0) = Contract(cofactors, VolumeDerivative(third));
-  for (int c = 1; c < m.count; ++c) q(last, c) = Contract(cofactors, AmountDerivative(third, c));
+  q(row, 0) = Contract(cofactors, VolumeDerivative(third));
+  for (int c = 1; c < m.count; ++c) q(row, c) = Contract(cofactors, AmountDerivative(third, c));
   return q;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "stability/CriticalMatrix.h"
+#include "stability/Criticality.h"
 #include "stability/Determinant.h"
 
 namespace stability {
@@ -20,20 +21,60 @@ constexpr double kOneThird = 1.0 / 3.0;
 struct TrialPoint {
   double V;  // cm3/mol
   double T;  // K, the spinodal temperature; 0 when there is none
-  double F;  // det Q*, uncut
+  double F;  // det Q* with `row` of Q replaced, uncut; 0 where there is no state
 };
-
-TrialPoint Evaluate(const MixtureTerms& m, double V, const Yield& yield) {
-  const double T = SpinodalLadder(m, V, kCriticalStarts, yield);
-  if (T == 0.0) return {V, 0.0, 0.0};
-  Matrix q = CriticalMatrix(m, T, V);
-  return {V, T, LuDeterminant(q)};
-}
 
 bool HasState(const TrialPoint& p) { return p.T > 0.0 && std::isfinite(p.F); }
 
-CriticalSearchResult Failed(const TrialPoint& p) { return {false, p.V, p.T}; }
-CriticalSearchResult Found(const TrialPoint& p) { return {true, p.V, p.T}; }
+TrialPoint Evaluate(const MixtureTerms& m, double V, int row, const Yield& yield) {
+  const double T = SpinodalLadder(m, V, kCriticalStarts, yield);
+  if (T == 0.0) return {V, 0.0, 0.0};
+  Matrix q = CriticalMatrix(m, T, V, row);
+  return {V, T, LuDeterminant(q)};
+}
+
+// The same point with another row of Q replaced.
+TrialPoint WithRow(const MixtureTerms& m, const TrialPoint& p, int row) {
+  if (p.T == 0.0) return p;
+  Matrix q = CriticalMatrix(m, p.T, p.V, row);
+  return {p.V, p.T, LuDeterminant(q)};
+}
+
+enum class SecantEnd { Converged, NoState, Diverged, Exhausted };
+
+struct SecantRun {
+  SecantEnd end;
+  TrialPoint cur, last;
+};
+
+// The secant steps on det Q* with `row` replaced, from `cur` and `last`,
+// counting them in `steps` against the search's budget.
+SecantRun Secant(const MixtureTerms& m, TrialPoint cur, TrialPoint last, int row, int& steps,
+                 const Yield& yield) {
+  for (; steps <= kLastStep; ++steps) {
+    double dx = cur.F == last.F ? 0.0 : (last.V - cur.V) * cur.F / (cur.F - last.F);
+    if (std::abs(dx) > cur.V / 5.0) dx = dx < 0.0 ? -cur.V / 5.0 : cur.V / 5.0;
+    const double V = cur.V + dx;
+    if (!(std::abs(dx) < kDivergentStep) || V == 0.0) return {SecantEnd::Diverged, cur, last};
+    if (dx != 0.0) {
+      last = cur;
+      cur = Evaluate(m, V, row, yield);
+    }
+    // A zero of F where there is no state is no convergence.
+    if (!HasState(cur)) return {SecantEnd::NoState, cur, last};
+    if (std::abs(dx / cur.V) < kRelativeStep || cur.F == 0.0)
+      return {SecantEnd::Converged, cur, last};
+    yield();
+  }
+  return {SecantEnd::Exhausted, cur, last};
+}
+
+CriticalSearchResult Outcome(const MixtureTerms& m, const SecantRun& run, const Yield& yield) {
+  if (run.end == SecantEnd::Diverged) return {false, 0.0, 0.0};
+  const bool critical =
+      run.end == SecantEnd::Converged && IsCriticalPoint(m, run.cur.T, run.cur.V, yield);
+  return {critical, run.cur.V, run.cur.T};
+}
 
 }  // namespace
 
@@ -54,28 +95,23 @@ CriticalSearchResult PureCriticalPoint(const MixtureTerms& m, const Yield& yield
 
 CriticalSearchResult CriticalPointSearch(const MixtureTerms& m, double V1, double V2,
                                          const Yield& yield) {
-  const TrialPoint first = Evaluate(m, V1, yield);
-  if (!HasState(first)) return Failed(first);
-  const TrialPoint second = Evaluate(m, V2, yield);
-  if (!HasState(second)) return Failed(second);
+  const int lastRow = m.count - 1;
+  const TrialPoint first = Evaluate(m, V1, lastRow, yield);
+  const TrialPoint second = Evaluate(m, V2, lastRow, yield);
   // The current point is the one with the larger residual; V1 on a tie.
   const bool firstCurrent = !(std::abs(second.F) > std::abs(first.F));
-  TrialPoint cur = firstCurrent ? first : second;
-  TrialPoint last = firstCurrent ? second : first;
-  if (cur.F == 0.0) return Found(cur);
-  for (int step = 0; step <= kLastStep; ++step) {
-    if (cur.F == last.F) return Failed(cur);  // no step: no root
-    double dx = (last.V - cur.V) * cur.F / (cur.F - last.F);
-    if (std::abs(dx) > cur.V / 5.0) dx = dx < 0.0 ? -cur.V / 5.0 : cur.V / 5.0;
-    const double V = cur.V + dx;
-    if (!(std::abs(dx) < kDivergentStep) || V == 0.0) return {false, 0.0, 0.0};
-    last = cur;
-    cur = Evaluate(m, V, yield);
-    if (!HasState(cur)) return Failed(cur);
-    if (std::abs(dx / cur.V) < kRelativeStep || cur.F == 0.0) return Found(cur);
-    yield();
-  }
-  return Failed(cur);
+  int steps = 0;
+  const SecantRun run = Secant(m, firstCurrent ? first : second, firstCurrent ? second : first,
+                               lastRow, steps, yield);
+  const CriticalSearchResult outcome = Outcome(m, run, yield);
+  if (outcome.found || run.end != SecantEnd::Converged) return outcome;
+  // A spurious zero: go on with the row of Q that keeps the factor u_row away
+  // from 0, from the same two points.
+  const int row = LargestNullVectorEntry(m, run.cur.T, run.cur.V);
+  if (row == lastRow) return outcome;
+  const SecantRun onward =
+      Secant(m, WithRow(m, run.cur, row), WithRow(m, run.last, row), row, steps, yield);
+  return Outcome(m, onward, yield);
 }
 
 }  // namespace stability

@@ -19,7 +19,7 @@ PseudoCriticalPoint PseudoCritical(double a, double b);
 
 // Where a critical-point search ended.
 struct CriticalSearchResult {
-  bool found = false;   // converged at a volume above the co-volume with a spinodal temperature
+  bool found = false;   // stopped at a critical point
   double volume = 0.0;  // cm3/mol: the critical volume, else the last volume tried (0 if diverged)
   double kelvin = 0.0;  // K: the spinodal temperature there, 0 when there is none
 };
@@ -30,12 +30,17 @@ CriticalSearchResult PureCriticalPoint(const MixtureTerms& m, const Yield& yield
 
 // The secant search over the molar volume from the first guesses V1 and V2
 // (cm3/mol) for the zero of F(V) = det Q*(T_s(V), V), T_s the spinodal
-// temperature (starts 1000, 600, 300 K) and F the uncut determinant. Each step
-// is clamped to a fifth of the current volume. It converges on a relative step
-// below 1e-10 or an exact zero of F; it fails where a volume has no spinodal
-// temperature (at or inside the co-volume, or none found), on equal residuals
-// that are not zero, on a step of 1e9 or more or a volume of 0 (diverged: 0 K
-// at 0 cm3/mol), or after 1001 steps (exhausted: the last point).
+// temperature (starts 1000, 600, 300 K) and F the uncut determinant; F is 0 at
+// a guess with no spinodal temperature. Each step is clamped to a fifth of the
+// current volume. It stops on a relative step below 1e-10 or an exact zero of
+// F, and finds a critical point only where the stop is one (IsCriticalPoint).
+// Where F vanished only because the null vector of Q has a zero last entry, it
+// goes on from the same two points with the row of the null vector's largest
+// entry replaced instead, within the same budget of 1001 steps. It fails at a
+// volume with no spinodal temperature (at or inside the co-volume, or none
+// found), on a step of 1e9 or more or a volume of 0 (diverged: 0 K at 0
+// cm3/mol), after 1001 steps (exhausted), or at a stop that is no critical
+// point.
 CriticalSearchResult CriticalPointSearch(const MixtureTerms& m, double V1, double V2,
                                          const Yield& yield);
 

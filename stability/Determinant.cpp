@@ -52,6 +52,108 @@ void SwapRows(Matrix& m, int r, int s, int size) {
   for (int c = 0; c < size; ++c) std::swap(m(r, c), m(s, c));
 }
 
+// P·M·Q = L·U of the leading block by Gaussian elimination with complete
+// pivoting: each pivot is the largest remaining entry, so a matrix of rank
+// size - 1 leaves its one small pivot last. A remaining block of zeros ends
+// the elimination (its multipliers stay 0).
+struct CompletePivotLu {
+  Matrix factors;          // L below the diagonal (unit diagonal not stored), U on and above
+  std::vector<int> rows;     // rows[i]: the row of M at row i of P·M·Q
+  std::vector<int> columns;  // columns[j]: the column of M at column j of P·M·Q
+  double sign = 1.0;         // det(P)·det(Q)
+};
+
+CompletePivotLu DecomposeWithCompletePivoting(const Matrix& m, int size) {
+  CompletePivotLu lu{Matrix(size, size), std::vector<int>(std::size_t(size)),
+                     std::vector<int>(std::size_t(size))};
+  for (int j = 0; j < size; ++j) {
+    lu.rows[std::size_t(j)] = lu.columns[std::size_t(j)] = j;
+    for (int i = 0; i < size; ++i) lu.factors(i, j) = m(i, j);
+  }
+  Matrix& a = lu.factors;
+  for (int k = 0; k < size; ++k) {
+    int pivotRow = k, pivotColumn = k;
+    for (int j = k; j < size; ++j)
+      for (int i = k; i < size; ++i)
+        if (std::abs(a(i, j)) > std::abs(a(pivotRow, pivotColumn))) {
+          pivotRow = i;
+          pivotColumn = j;
+        }
+    if (a(pivotRow, pivotColumn) == 0.0) break;
+    if (pivotRow != k) {
+      SwapRows(a, pivotRow, k, size);
+      std::swap(lu.rows[std::size_t(pivotRow)], lu.rows[std::size_t(k)]);
+      lu.sign = -lu.sign;
+    }
+    if (pivotColumn != k) {
+      std::swap_ranges(a.Column(pivotColumn), a.Column(pivotColumn) + size, a.Column(k));
+      std::swap(lu.columns[std::size_t(pivotColumn)], lu.columns[std::size_t(k)]);
+      lu.sign = -lu.sign;
+    }
+    double* pivotColumnEntries = a.Column(k);
+    for (int i = k + 1; i < size; ++i) pivotColumnEntries[i] /= pivotColumnEntries[k];
+    for (int j = k + 1; j < size; ++j) {
+      double* column = a.Column(j);
+      const double factor = column[k];
+      for (int i = k + 1; i < size; ++i) column[i] -= pivotColumnEntries[i] * factor;
+    }
+  }
+  return lu;
+}
+
+// adj(U) of the upper triangle U of `factors`, without dividing by its last
+// pivot, which is the tiny one at a matrix of rank size - 1. With
+// U = [U11 w; 0 p]: adj(U) = [p·adj(U11), -adj(U11)·w; 0, det(U11)], and
+// adj(U11) follows from U11·adj(U11) = det(U11)·I, its diagonal entries being
+// products of the other pivots. A zero among the first pivots means rank
+// below size - 1, whose adjugate is 0.
+Matrix AdjugateOfUpper(const Matrix& factors) {
+  const int size = factors.Rows();
+  const int last = size - 1;
+  Matrix adjugate(size, size);
+  for (int i = 0; i < last; ++i)
+    if (factors(i, i) == 0.0) return adjugate;
+  double leadingDeterminant = 1.0;  // det(U11)
+  for (int i = 0; i < last; ++i) leadingDeterminant *= factors(i, i);
+  for (int j = 0; j < last; ++j) {
+    double* column = adjugate.Column(j);  // adj(U11), column j
+    column[j] = 1.0;
+    for (int i = 0; i < last; ++i)
+      if (i != j) column[j] *= factors(i, i);
+    for (int i = j - 1; i >= 0; --i) {
+      double sum = 0.0;
+      for (int l = i + 1; l <= j; ++l) sum += factors(i, l) * column[l];
+      column[i] = -sum / factors(i, i);
+    }
+  }
+  double* lastColumn = adjugate.Column(last);
+  for (int i = 0; i < last; ++i) {
+    double sum = 0.0;
+    for (int l = i; l < last; ++l) sum += adjugate(i, l) * factors(l, last);
+    lastColumn[i] = -sum;
+  }
+  lastColumn[last] = leadingDeterminant;
+  const double lastPivot = factors(last, last);
+  for (int j = 0; j < last; ++j)
+    for (int i = 0; i <= j; ++i) adjugate(i, j) *= lastPivot;
+  return adjugate;
+}
+
+// adj(U)·adj(L) = adj(U)·L^-1 for the unit lower triangle L of `factors`: the
+// columns of X with X·L = adj(U), from the last one back.
+Matrix AdjugateOfUnitLowerRight(Matrix adjugate, const Matrix& factors) {
+  const int size = factors.Rows();
+  for (int j = size - 2; j >= 0; --j) {
+    double* column = adjugate.Column(j);
+    for (int m = j + 1; m < size; ++m) {
+      const double factor = factors(m, j);
+      const double* later = adjugate.Column(m);
+      for (int i = 0; i < size; ++i) column[i] -= later[i] * factor;
+    }
+  }
+  return adjugate;
+}
+
 }  // namespace
 
 double LuDeterminant(Matrix& m) {
@@ -83,25 +185,14 @@ double Det_LU_Decomposition(Matrix& m) {
 
 Matrix CofactorMatrix(const Matrix& m) {
   const int size = std::min(m.Rows(), m.Columns());
+  if (size == 0) return Matrix();
+  const CompletePivotLu lu = DecomposeWithCompletePivoting(m, size);
+  const Matrix adjugate = AdjugateOfUnitLowerRight(AdjugateOfUpper(lu.factors), lu.factors);
+  // adj(M) = sign·Q·adj(L·U)·P for P·M·Q = L·U, and C(i, j) = adj(M)(j, i).
   Matrix cofactors(size, size);
-  if (size == 1) {
-    cofactors(0, 0) = 1.0;  // the determinant of the empty minor
-    return cofactors;
-  }
-  Matrix minor(size - 1, size - 1);
-  for (int i = 0; i < size; ++i) {
-    for (int j = 0; j < size; ++j) {
-      for (int s = 0; s < size; ++s) {
-        if (s == j) continue;
-        for (int r = 0; r < size; ++r) {
-          if (r == i) continue;
-          minor(r < i ? r : r - 1, s < j ? s : s - 1) = m(r, s);
-        }
-      }
-      const double det = LuDeterminant(minor);
-      cofactors(i, j) = ((i + j) % 2 == 0) ? det : -det;
-    }
-  }
+  for (int i = 0; i < size; ++i)
+    for (int j = 0; j < size; ++j)
+      cofactors(lu.rows[std::size_t(i)], lu.columns[std::size_t(j)]) = lu.sign * adjugate(j, i);
   return cofactors;
 }
 

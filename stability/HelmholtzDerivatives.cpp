@@ -18,15 +18,39 @@ double A_nV(const MixtureTerms& m, const StateTerms& s, int c) {
          s.RT / (V - b) - s.RT * bi / Square(V - b);
 }
 
+// The factors of A_nn that depend on the state alone, taken once per matrix
+// instead of once per entry.
+struct PairFactors {
+  double inverseB;       // 1/b
+  double aOverBSquared;  // a/b²
+  double logTerm;        // L/(b·√T)
+  double inverseBTV;     // 1/(b·√T·(V + b))
+  double attraction;     // (2/b + 1/(V + b))·a/(b·√T·(V + b))
+  double repulsion;      // RT/(V − b)
+  double repulsion2;     // RT/(V − b)²
+};
+
+PairFactors PairFactorsAt(const MixtureTerms& m, const StateTerms& s) {
+  const double V = s.V, b = s.b;
+  const double inverseBTV = 1.0 / (b * s.sqrtT * (V + b));
+  return {1.0 / b,
+          m.amix / (b * b),
+          s.L / (b * s.sqrtT),
+          inverseBTV,
+          (2.0 / b + 1.0 / (V + b)) * m.amix * inverseBTV,
+          s.RT / (V - b),
+          s.RT / Square(V - b)};
+}
+
 // The terms in L, then those in 1/(V + b), then the repulsion, then the ideal mixing.
-double A_nn(const MixtureTerms& m, const StateTerms& s, int c, int d) {
-  const double V = s.V, b = s.b, a = m.amix, sT = s.sqrtT;
-  const double bi = m.b[c], bj = m.b[d], Si = m.S[c], Sj = m.S[d];
-  double value = (-2.0 * m.a[c][d] + bi * Sj / b + bj * Si / b - 2.0 * bi * bj * a / (b * b)) *
-                 s.L / (b * sT);
-  value += -bi * Sj / (b * sT * (V + b)) - bj * Si / (b * sT * (V + b));
-  value += bi * bj * (2.0 / b + 1.0 / (V + b)) * a / (b * sT * (V + b));
-  value += s.RT * ((bi + bj) / (V - b) + bi * bj / Square(V - b));
+double A_nn(const MixtureTerms& m, const StateTerms& s, const PairFactors& f, int c, int d) {
+  const double bi = m.b[c], bj = m.b[d];
+  const double cross = bi * m.S[d] + bj * m.S[c];  // b_i·S_j + b_j·S_i
+  const double bij = bi * bj;
+  double value = (-2.0 * m.a[c][d] + cross * f.inverseB - 2.0 * bij * f.aOverBSquared) * f.logTerm;
+  value -= cross * f.inverseBTV;
+  value += bij * f.attraction;
+  value += (bi + bj) * f.repulsion + bij * f.repulsion2;
   if (c == d) value += s.RT / m.x[c];
   return value;
 }
@@ -84,12 +108,13 @@ double A_nnn(const MixtureTerms& m, const StateTerms& s, int i, int j, int l) {
 
 Matrix SpinodalMatrix(const MixtureTerms& m, double T, double V) {
   const StateTerms s = StateOf(m, T, V);
+  const PairFactors f = PairFactorsAt(m, s);
   const int n = m.count;
   Matrix q(n, n);
   q(0, 0) = A_VV(m, s);
   for (int c = 1; c < n; ++c) {
     q(0, c) = q(c, 0) = A_nV(m, s, c);
-    for (int d = c; d < n; ++d) q(c, d) = q(d, c) = A_nn(m, s, c, d);
+    for (int d = c; d < n; ++d) q(c, d) = q(d, c) = A_nn(m, s, f, c, d);
   }
   return q;
 }

@@ -14,17 +14,17 @@ constexpr int kLastPass = 1000;
 constexpr double kRelativeStep = 1e-13;  // a few units in the last place of T
 constexpr double kLowestTemperature = 0.1;  // K
 
-double SpinodalResidual(const MixtureTerms& m, double T, double V) {
+}  // namespace
+
+double SpinodalDeterminant(const MixtureTerms& m, double T, double V) {
   Matrix q = SpinodalMatrix(m, T, V);
   return LuDeterminant(q);
 }
 
-}  // namespace
-
 double SpinDetSolution(const MixtureTerms& m, double T0, double V, const Yield& yield) {
   if (!(T0 > 0.0)) return 0.0;
-  double cur = T0, fcur = SpinodalResidual(m, cur, V);
-  double prev = 0.99 * T0, fprev = SpinodalResidual(m, prev, V);
+  double cur = T0, fcur = SpinodalDeterminant(m, cur, V);
+  double prev = 0.99 * T0, fprev = SpinodalDeterminant(m, prev, V);
   if (!std::isfinite(fcur) || !std::isfinite(fprev)) return 0.0;
   // The current point is the one with the larger residual; T0 on a tie.
   if (std::abs(fprev) > std::abs(fcur)) {
@@ -41,7 +41,7 @@ double SpinDetSolution(const MixtureTerms& m, double T0, double V, const Yield& 
     fprev = fcur;
     cur = cur + dx;
     if (!(std::abs(dx) < 1e300) || cur == 0.0) return 0.0;
-    fcur = SpinodalResidual(m, cur, V);
+    fcur = SpinodalDeterminant(m, cur, V);
     if (!std::isfinite(fcur)) return 0.0;
     if (std::abs(dx / cur) < kRelativeStep || fcur == 0.0) return cur;
     yield();

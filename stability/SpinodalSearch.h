@@ -12,6 +12,9 @@ namespace stability {
 // The cooperative yield that the long searches call once per pass.
 using Yield = std::function<void()>;
 
+// det Q of the spinodal matrix at T (K) and V (cm3/mol), uncut.
+double SpinodalDeterminant(const MixtureTerms& m, double T, double V);
+
 // The temperature (K) at which det Q of the spinodal matrix vanishes at V
 // (cm3/mol), by a secant search in T from T0 (K) and 0.99·T0 whose step is
 // clamped to a tenth of the current temperature. Succeeds on a zero residual or

@@ -45,16 +45,23 @@ TEST(SpinodalWindowTest, ShowsTemperatureAndPressureInEitherUnit) {
   EXPECT_EQ(Text(window, "ResultT"), Str(T - 273.15));
 }
 
-TEST(SpinodalWindowTest, NoStateIsNoSolutionInBothUnits) {
+// After a found temperature, a failed search shows and keeps no temperature:
+// not in either unit, nor in the module state.
+TEST(SpinodalWindowTest, FailedSearchLeavesNoTemperatureInEitherUnit) {
   Globals.fraction = Pure(CO2);
   SpinodalWindow& window = FreshWindow<SpinodalWindow>();
+  Compute(window, "100");
+  const double pressure = Globals.PresMPa;
   for (const char* volume : {"20", "0", "-5"}) {  // not above the co-volume of CO2
     Compute(window, volume);
     EXPECT_EQ(Text(window, "ResultT"), "no soluton");
     EXPECT_EQ(Text(window, "ResultP"), "no solution");
   }
   EXPECT_EQ(Globals.TempKelvin, 0.0);
+  EXPECT_EQ(Globals.PresMPa, pressure);  // kept, as on every failure
   Click(window, "Celsius");
+  EXPECT_EQ(Text(window, "ResultT"), "no soluton");
+  Click(window, "Kelvin");
   EXPECT_EQ(Text(window, "ResultT"), "no soluton");
 
   Globals.fraction = Composition{};

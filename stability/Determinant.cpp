@@ -19,16 +19,21 @@ std::vector<double> RowScales(const Matrix& m, int size) {
   return scales;
 }
 
-// Crout's sums for column j: every entry M(i, j) loses M(i, k)·M(k, j) for
-// k = 0 .. min(i, j) - 1, term by term in ascending k. Walking k in the outer
-// loop keeps that order for every entry while the inner loop runs down a
-// contiguous column.
-void EliminateColumn(Matrix& m, int j, int size) {
-  double* column = m.Column(j);
-  for (int k = 0; k < j; ++k) {
-    const double* left = m.Column(k);
-    const double factor = column[k];
-    for (int i = k + 1; i < size; ++i) column[i] -= left[i] * factor;
+// target[i] -= source[i]·factor for i = from .. to - 1: two distinct columns.
+void SubtractMultiple(double* __restrict target, const double* __restrict source, double factor,
+                      int from, int to) {
+  for (int i = from; i < to; ++i) target[i] -= source[i] * factor;
+}
+
+// Every entry (i, j) below and right of pivot k loses L(i, k)·U(k, j). Over
+// the pivots each entry loses its terms in ascending k, the order of Crout's
+// sums, and each pivot column is complete when its pivot is chosen; the
+// entries in between are independent, so the work of one pivot pipelines.
+void EliminateBelowPivot(Matrix& m, int k, int size) {
+  const double* pivotColumn = m.Column(k);
+  for (int j = k + 1; j < size; ++j) {
+    double* column = m.Column(j);
+    SubtractMultiple(column, pivotColumn, column[k], k + 1, size);
   }
 }
 
@@ -92,11 +97,7 @@ CompletePivotLu DecomposeWithCompletePivoting(const Matrix& m, int size) {
     }
     double* pivotColumnEntries = a.Column(k);
     for (int i = k + 1; i < size; ++i) pivotColumnEntries[i] /= pivotColumnEntries[k];
-    for (int j = k + 1; j < size; ++j) {
-      double* column = a.Column(j);
-      const double factor = column[k];
-      for (int i = k + 1; i < size; ++i) column[i] -= pivotColumnEntries[i] * factor;
-    }
+    EliminateBelowPivot(a, k, size);
   }
   return lu;
 }
@@ -160,18 +161,18 @@ double LuDeterminant(Matrix& m) {
   const int size = std::min(m.Rows(), m.Columns());
   std::vector<double> scales = RowScales(m, size);
   double sign = 1.0;
-  for (int j = 0; j < size; ++j) {
-    EliminateColumn(m, j, size);
-    const int pivot = PivotRow(m, scales, j, size);
-    if (pivot != j) {
-      SwapRows(m, pivot, j, size);
+  for (int k = 0; k < size; ++k) {
+    const int pivot = PivotRow(m, scales, k, size);
+    if (pivot != k) {
+      SwapRows(m, pivot, k, size);
       sign = -sign;
-      scales[std::size_t(pivot)] = scales[std::size_t(j)];
+      scales[std::size_t(pivot)] = scales[std::size_t(k)];
     }
-    if (m(j, j) == 0.0) m(j, j) = 1e-30;
-    const double inverse = 1.0 / m(j, j);
-    double* column = m.Column(j);
-    for (int i = j + 1; i < size; ++i) column[i] *= inverse;
+    if (m(k, k) == 0.0) m(k, k) = 1e-30;
+    const double inverse = 1.0 / m(k, k);
+    double* column = m.Column(k);
+    for (int i = k + 1; i < size; ++i) column[i] *= inverse;
+    EliminateBelowPivot(m, k, size);
   }
   double det = sign;
   for (int j = 0; j < size; ++j) det *= m(j, j);

@@ -6,10 +6,10 @@
 namespace stability {
 
 // The determinant of the leading square block of m (its first min(rows,
-// columns) rows and columns), by Crout's LU decomposition with implicit
-// (row-scaled) partial pivoting. m is overwritten: its block holds L below the
-// diagonal (unit diagonal not stored) and U on and above it, of the rows as
-// pivoted; nothing beyond the block is touched. Among pivot candidates of equal
+// columns) rows and columns), by an LU decomposition (Crout's factors, term
+// for term) with implicit (row-scaled) partial pivoting. m is overwritten: its
+// block holds L below the diagonal (unit diagonal not stored) and U on and
+// above it, of the rows as pivoted; nothing beyond the block is touched. Among pivot candidates of equal
 // merit the last row wins; a zero pivot is replaced by 1e-30. An empty matrix
 // gives 1. The value is not cut: searches need its sign and size however small.
 double LuDeterminant(Matrix& m);

@@ -26,8 +26,8 @@ Matrix CriticalMatrix(const MixtureTerms& m, double T, double V, int row) {
   const Matrix cofactors = CofactorMatrix(q);
   // The third derivatives are shared by the N derivative matrices.
   const ThirdDerivatives third = ThirdDerivativesAt(m, T, V);
-  q(row, 0) = Contract(cofactors, VolumeDerivative(third));
-  for (int c = 1; c < m.count; ++c) q(row, c) = Contract(cofactors, AmountDerivative(third, c));
+  for (int k = 0; k < m.count; ++k)
+    q(row, k) = Contract(cofactors, DerivativeByVariable(third, k));
   return q;
 }
 

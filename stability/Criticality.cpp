@@ -40,7 +40,7 @@ double CubicFormAlongNullVector(const MixtureTerms& m, double T, double V, int r
   const auto u = [&](int i) { return cofactors(r, i) / cofactors(r, r); };
   double sum = 0.0;
   for (int k = 0; k < m.count; ++k) {
-    const Matrix d = k == 0 ? VolumeDerivative(third) : AmountDerivative(third, k);
+    const Matrix d = DerivativeByVariable(third, k);
     for (int a = 0; a < m.count; ++a)
       for (int b = 0; b < m.count; ++b) sum += d(a, b) * u(a) * u(b) * u(k);
   }

@@ -166,6 +166,10 @@ Matrix AmountDerivative(const ThirdDerivatives& third, int p) {
   return d;
 }
 
+Matrix DerivativeByVariable(const ThirdDerivatives& third, int k) {
+  return k == 0 ? VolumeDerivative(third) : AmountDerivative(third, k);
+}
+
 Matrix DerivativeMatrix(int k, const MixtureTerms& m, double T, double V) {
   if (k == -1) return VolumeDerivative(ThirdDerivativesAt(m, T, V));
   const int p = m.PresentIndexOf(k);

@@ -37,6 +37,9 @@ Matrix VolumeDerivative(const ThirdDerivatives& third);
 // ∂Q/∂n of present component p, V and every other amount held fixed:
 // D(0,0) = A_VVn(p), D(0,c) = D(c,0) = A_Vnn(p,c), D(c,d) = A_nnn(p,c,d).
 Matrix AmountDerivative(const ThirdDerivatives& third, int p);
+// ∂Q/∂z_k for the VnIndex variable k: the volume for k = 0, else the amount of
+// present component k.
+Matrix DerivativeByVariable(const ThirdDerivatives& third, int k);
 
 // The derivative of Q by the volume (k = -1) or by the amount of component k
 // (a ComponentIndex); the N by N matrix of zeros for a k that is neither -1

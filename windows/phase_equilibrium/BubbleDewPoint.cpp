@@ -176,32 +176,29 @@ void BubbleDewPoint::RefuseCalculation(const QString& message) {
 
 // The given temperature (or, with the pressure given, 298.15 K) and the
 // Raoult pressure (or the given pressure) become the start; Wilson K-values
-// split the mixture into the two start compositions. A temperature not above
-// 0 K or a given pressure not above 0 MPa is no state to start from.
+// split the mixture into the two start compositions. A given temperature or
+// pressure not above 0 (K, MPa) is no state to start from.
 void BubbleDewPoint::FirstApproach_Action() {
   if (searching_) return;
   const bool temperatureGiven = RadioOf("RadioButtonTh").Value();
-  const std::optional<double> kelvin =
-      temperatureGiven ? EnteredKelvin(*this, "dataEntryTh") : kFirstTemperature;
-  const std::optional<double> givenPressure =
-      temperatureGiven ? 1.0 : fw::Val(Field("dataEntryPh").Text());
-  if (!kelvin || !givenPressure) return RefuseFirstApproach(kPutNumber);
+  const std::optional<double> given = temperatureGiven ? EnteredKelvin(*this, "dataEntryTh")
+                                                       : fw::Val(Field("dataEntryPh").Text());
+  if (!given) return RefuseFirstApproach(kPutNumber);
   const Composition z = Globals.fraction;
-  if (!AnyComponentPresent(z) || !(*kelvin > 0.0) || !(*givenPressure > 0.0))
-    return RefuseFirstApproach(kNoSolution);
+  if (!AnyComponentPresent(z) || !(*given > 0.0)) return RefuseFirstApproach(kNoSolution);
 
   EmptyResults();
   const double split = Split();
-  const double pressure = temperatureGiven
-                              ? Globals.RaoultPressure(z, *kelvin, static_cast<int>(split))
-                              : *givenPressure;
-  Globals.TempKelvin = *kelvin;
+  const double kelvin = temperatureGiven ? *given : kFirstTemperature;
+  const double pressure =
+      temperatureGiven ? Globals.RaoultPressure(z, kelvin, static_cast<int>(split)) : *given;
+  Globals.TempKelvin = kelvin;
   Globals.PresMPa = pressure;
-  Field("dataEntry2").SetText(fw::ResultText(temperatureGiven ? pressure : *kelvin));
-  const FirstApproach first = HomogenizationFirstApproach(Globals, z, *kelvin, pressure, split);
+  Field("dataEntry2").SetText(fw::ResultText(temperatureGiven ? pressure : kelvin));
+  const FirstApproach first = HomogenizationFirstApproach(Globals, z, kelvin, pressure, split);
   StorePhases(first);
   lists_.Show(z, first.x, first.y);
-  start_ = Start{z, *kelvin, pressure};
+  start_ = Start{z, kelvin, pressure};
 }
 
 // A start not above 0 (MPa or K) is no state: the search would begin there.

@@ -103,6 +103,7 @@ PhaseSplit HomogenizationSearch(Engine& engine, const HomogenizationSetup& setup
   }
   start.upper = setup.start;
   start.f0 = 0.01;
+  start.grid = 1.0 / static_cast<double>(engine.PrecisionFactor);
   // The sums are fixed-point totals, so the residual can become exactly 0. A
   // pass whose phases cannot be rescaled keeps the compositions before it.
   const auto work = [&](const PhasePair& phases, Composition& x, Composition& y) {

@@ -2,26 +2,43 @@
 
 #include <cmath>
 
+namespace {
+
+// Molar volumes less than 1 % of V_X apart (V_X > 0).
+bool VolumesAlike(const PhasePair& phases) {
+  const double vx = phases.volumeX, vy = phases.volumeY;
+  return vx > 0.0 && std::abs((vx - vy) / vx) < 0.01;
+}
+
+// Every component present in z has fractions less than 1e-4 apart in x and y.
+bool FractionsAlike(const Composition& z, const Composition& x, const Composition& y) {
+  for (int i = 0; i < ComponentCount; ++i)
+    if (z[i] > 0.0 && !(std::abs(x[i] - y[i]) < 1e-4)) return false;
+  return true;
+}
+
+}  // namespace
+
 SecantRun PhaseSplitSecant(double lower, double upper, double f0,
                            const std::function<double(double u)>& residual,
-                           const std::function<bool()>& solved, const Yield& yield) {
+                           const std::function<PassCheck()>& check, const Yield& yield) {
   double previous = lower;
   double u = upper;
   double step = (upper - lower) / 2.0;
   double fPrevious = -0.01;
   double f = f0;
   for (int pass = 0; pass <= kLastPass; ++pass) {
-    if (f == 0.0) {
-      // A root of the residual whose compositions still move: stay while they
-      // settle, and keep the point before for the secant's next step.
-      step = 0.0;
-    } else {
+    if (f != 0.0) {
       if (f == fPrevious)
         step = (previous == u) ? 2.0 * step : (u - previous) / 2.0;
       else
         step = 0.5 * (previous - u) * f / (f - fPrevious);
       previous = u;
       fPrevious = f;
+    } else {
+      // A root of the residual whose compositions still move: stay while they
+      // settle, and keep the point before for the secant's next step.
+      step = 0.0;
     }
     u = u + step;
     if (!(u > 0.0)) u = (u - step) / 2.0;  // half the point before
@@ -33,7 +50,15 @@ SecantRun PhaseSplitSecant(double lower, double upper, double f0,
     // once they have closed in, the point moves no more, whether or not it is
     // a root; and a sum difference of 0 says nothing of the compositions.
     const bool stops = f == 0.0 || (std::abs(step / u) < 1e-12 && std::abs(f) <= kResidualTolerance);
-    if (stops && solved()) return {u, pass, SearchOutcome::Converged};
+    const PassCheck found = stops ? check() : PassCheck::Moving;
+    if (found == PassCheck::Solution) return {u, pass, SearchOutcome::Converged};
+    // Once the secant's two points are one, every later step is 0: it waits
+    // there while the compositions settle, if the point is a root at all.
+    const bool collapsed = previous == u;
+    const bool waiting = collapsed || f == 0.0;
+    if ((collapsed && !stops) || (waiting && found == PassCheck::Settled) ||
+        found == PassCheck::Unresolvable)
+      return {u, pass, SearchOutcome::Stalled};
   }
   return {u, kLastPass, SearchOutcome::Exhausted};
 }
@@ -68,7 +93,8 @@ void CompositionStep(const Composition& z, const Composition& K, double split, C
 }
 
 bool FugacitiesAgree(const Composition& z, const Composition& x, const Composition& y,
-                     const PhasePair& phases) {
+                     const PhasePair& phases, double grid) {
+  if (!(phases.volumeX > 0.0) || !(phases.volumeY > 0.0)) return false;
   double total = 0.0;
   for (int i = 0; i < ComponentCount; ++i)
     if (z[i] > 0.0) total += x[i] * phases.phiX[i];
@@ -76,39 +102,50 @@ bool FugacitiesAgree(const Composition& z, const Composition& x, const Compositi
   for (int i = 0; i < ComponentCount; ++i) {
     if (!(z[i] > 0.0)) continue;
     const double gap = std::abs(x[i] * phases.phiX[i] - y[i] * phases.phiY[i]);
-    if (!(gap <= kFugacityTolerance * total)) return false;
+    const double allowed = kFugacityTolerance * total + grid * (phases.phiX[i] + phases.phiY[i]);
+    if (!(gap <= allowed)) return false;
   }
   return true;
 }
 
 bool TrivialSolutionTest(const Composition& z, const Composition& x, const Composition& y,
                          double volumeX, double volumeY) {
-  for (int i = 0; i < ComponentCount; ++i) {
-    if (!(z[i] > 0.0)) continue;
-    const bool volumesAlike = volumeX > 0.0 && std::abs((volumeX - volumeY) / volumeX) < 0.01;
-    if (z[i] < 1.0) return std::abs(x[i] - y[i]) < 1e-4 || volumesAlike;
-    return z[i] == 1.0 && volumesAlike;
-  }
-  return false;
+  PhasePair volumes;
+  volumes.volumeX = volumeX;
+  volumes.volumeY = volumeY;
+  return AnyComponentPresent(z) && VolumesAlike(volumes) && FractionsAlike(z, x, y);
 }
 
 PhaseSplit PhaseSplitSearch(Engine& engine, const PhaseSplitStart& start, const PassWork& work,
                             const Yield& yield) {
   PhaseSplit split;
-  split.x = start.x;
-  split.y = start.y;
+  Composition nextX = start.x, nextY = start.y;  // what the next pass evaluates
   const bool pressureSought = start.sought == SoughtVariable::Pressure;
   double& variable = pressureSought ? split.P : split.T;
   (pressureSought ? split.T : split.P) = start.fixed;
   variable = start.upper;
-  bool agree = false;  // the phases of the last residual are in equilibrium
+  split.x = start.x;
+  split.y = start.y;
   const auto residual = [&](double u) {
     variable = u;
+    split.x = nextX;
+    split.y = nextY;
     split.phases = EvaluatePhases(engine, split.x, split.y, split.T, split.P);
-    agree = FugacitiesAgree(start.z, split.x, split.y, split.phases);
-    return work(split.phases, split.x, split.y);
+    return work(split.phases, nextX, nextY);
   };
-  split.run = PhaseSplitSecant(start.lower, start.upper, start.f0, residual,
-                               [&agree] { return agree; }, yield);
+  // Near a critical point the fugacities of two phases alike in volume differ
+  // only in the third power of their difference in composition: such phases
+  // agree to the tolerance all the way as they creep, pass by pass, towards
+  // one phase, and no stop among them is a split.
+  const auto check = [&] {
+    const bool oneVolume = VolumesAlike(split.phases);
+    const bool oneComposition = FractionsAlike(start.z, split.x, split.y);
+    if (oneVolume && !oneComposition) return PassCheck::Unresolvable;
+    if (FugacitiesAgree(start.z, split.x, split.y, split.phases, start.grid))
+      return PassCheck::Solution;
+    const bool settled = nextX == split.x && nextY == split.y;
+    return settled ? PassCheck::Settled : PassCheck::Moving;
+  };
+  split.run = PhaseSplitSecant(start.lower, start.upper, start.f0, residual, check, yield);
   return split;
 }

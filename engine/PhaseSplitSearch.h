@@ -19,6 +19,8 @@ enum class SearchOutcome {
               // residual near 0) at a point that solves the equations
   Diverged,   // a step above 1e300, or a point or residual that is not finite
   Exhausted,  // 10 001 passes without a stop at a solution
+  Stalled,    // no later pass could find more: the secant's two points became one,
+              // or a wait at a residual of 0 left the compositions as they were
 };
 
 // The largest residual at which a vanishing step stops the search. The
@@ -27,9 +29,9 @@ enum class SearchOutcome {
 inline constexpr double kResidualTolerance = 1e-6;
 
 // How closely the fugacities of a component must agree in the two phases at a
-// solution, as a share of Phase X's total fugacity. Compositions are held on a
-// 1e-12 grid, so a trace component cannot fail it by rounding; a composition
-// still moving by more than this from pass to pass does.
+// solution, as a share of Phase X's total fugacity; a composition still moving
+// by more than this from pass to pass fails it. Compositions held on a grid
+// (the fixed-point sums' 1e-12) add the grid's own share: see FugacitiesAgree.
 inline constexpr double kFugacityTolerance = 1e-9;
 
 // Passes are numbered from 0; the last one a search may make is this one.
@@ -46,6 +48,15 @@ struct SecantRun {
   bool Failed() const { return !Converged() || lastPass == 0; }
 };
 
+// What a pass found at a point where the secant may stop.
+enum class PassCheck {
+  Solution,  // the phases of the pass are in equilibrium
+  Moving,    // not in equilibrium yet; the pass changed the compositions
+  Settled,   // not in equilibrium, and the pass left the compositions as they were
+  Unresolvable,  // alike in molar volume but not in composition: so near one phase
+                 // that equal fugacities cannot tell a split from it
+};
+
 // The damped secant of the phase searches. It starts at u = upper with the
 // previous point lower, the residual f0 and a previous residual of -0.01. Each
 // pass takes half the secant step (on equal residuals: the last step doubled
@@ -53,11 +64,14 @@ struct SecantRun {
 // residual of 0: no step), puts a new point that is not above 0 at half the
 // point before, then asks `residual` for the residual at the new point and
 // yields once. A residual of 0, or a step that no longer moves the point at a
-// residual near 0, ends the run when `solved` confirms that the point of the
-// last residual solves the equations; otherwise the passes go on.
+// residual near 0, ends the run when `check` finds a solution; otherwise the
+// passes go on. They stop at once as stalled where no later pass could differ:
+// a secant step that leaves the point where it was (its two points are then
+// one, and every later step is 0), a residual of 0 whose pass settled, or a
+// stop that `check` finds unresolvable.
 SecantRun PhaseSplitSecant(double lower, double upper, double f0,
                            const std::function<double(double u)>& residual,
-                           const std::function<bool()>& solved, const Yield& yield);
+                           const std::function<PassCheck()>& check, const Yield& yield);
 
 // The two phases evaluated at one temperature and pressure.
 struct PhasePair {
@@ -81,16 +95,22 @@ PhasePair EvaluatePhases(Engine& engine, const Composition& x, const Composition
 void CompositionStep(const Composition& z, const Composition& K, double split, Composition& x,
                      Composition& y);
 
-// True when every component present in z has one fugacity in both phases,
-// x_i phiX_i = y_i phiY_i to within kFugacityTolerance of Σ_j x_j phiX_j (the
-// pressure cancels). False when a value is not finite.
+// True when both phases have a molar volume and every component present in z
+// has one fugacity in both phases: |x_i phiX_i - y_i phiY_i| at most
+// kFugacityTolerance * Σ_j x_j phiX_j (the pressure cancels) plus
+// grid * (phiX_i + phiY_i), the most that holding x_i and y_i on a grid of that
+// step can move the two terms (half a step each, twice over). A component with
+// a large coefficient in one phase, such as a gas dissolved in liquid water,
+// needs that share: its fraction there is known only to the grid. `grid` is 0
+// for compositions held as they are computed. False when a value is not finite.
 bool FugacitiesAgree(const Composition& z, const Composition& x, const Composition& y,
-                     const PhasePair& phases);
+                     const PhasePair& phases, double grid);
 
-// True when the two phases may be one: the first component present in z has
-// nearly equal fractions in them (|x_i - y_i| < 1e-4, not for a pure
-// substance), or their molar volumes differ by less than 1 % of V_X (V_X > 0).
-// False for a composition with no component present.
+// True when the two phases are one: their molar volumes differ by less than
+// 1 % of V_X (V_X > 0) and every component present in z has fractions less
+// than 1e-4 apart in them. A split into two different phases is no trivial
+// solution, whichever component comes first. False for a composition with no
+// component present.
 bool TrivialSolutionTest(const Composition& z, const Composition& x, const Composition& y,
                          double volumeX, double volumeY);
 
@@ -106,10 +126,11 @@ struct PhaseSplitStart {
   double f0 = 0.0;     // the residual at upper
   Composition x{};     // start compositions of Phase X and Phase Y
   Composition y{};
+  double grid = 0.0;   // step of the grid the passes hold x and y on; 0: none
 };
 
-// What a search reached: its last point, the phases evaluated there and the
-// compositions that the last pass left.
+// What a search reached: its last point, and the phases evaluated there with
+// the compositions they were evaluated at (those that the check judged).
 struct PhaseSplit {
   SecantRun run;
   double T = 0.0;  // K
@@ -126,6 +147,6 @@ using PassWork = std::function<double(const PhasePair& phases, Composition& x, C
 // Runs the damped secant on the sought variable; every pass evaluates the
 // phases at the new point with the compositions that the pass before left,
 // then runs `work`. A stop is a solution only where the phases so evaluated
-// are in equilibrium (FugacitiesAgree).
+// are in equilibrium (FugacitiesAgree with start.grid).
 PhaseSplit PhaseSplitSearch(Engine& engine, const PhaseSplitStart& start, const PassWork& work,
                             const Yield& yield);

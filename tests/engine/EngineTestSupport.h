@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 #include <random>
 #include <vector>
 
@@ -20,6 +22,13 @@ inline Composition Binary(int i, double xi, int j) {
   Composition x{};
   x[i] = xi;
   x[j] = 1.0 - xi;
+  return x;
+}
+
+// A composition from (component, fraction) pairs; every other fraction is 0.
+inline Composition Mixture(std::initializer_list<std::pair<int, double>> parts) {
+  Composition x{};
+  for (const auto& [component, fraction] : parts) x[component] = fraction;
   return x;
 }
 

@@ -42,10 +42,8 @@ double SplitFromVolumeBalance(const PhasePair& phases, double volume, double& w)
   return split;
 }
 
-// The Normaliser, also for entries beyond its fixed-point range (a K-value far
-// below 1 at a dew point puts z_i/K_i there): such a phase is first divided by
-// its largest entry, and the sum returned is scaled back. NaN for an entry
-// that is not finite; x is then unchanged.
+}  // namespace
+
 double NormaliseWide(Engine& engine, Composition& x) {
   const double sum = engine.Normaliser(x);
   if (!std::isnan(sum)) return sum;
@@ -58,8 +56,6 @@ double NormaliseWide(Engine& engine, Composition& x) {
   if (!std::isnan(scaledSum)) x = scaled;
   return scaledSum * largest;
 }
-
-}  // namespace
 
 FirstApproach HomogenizationFirstApproach(Engine& engine, const Composition& z, double T, double P,
                                           double split) {

@@ -17,6 +17,12 @@ struct FirstApproach {
   Composition y{};  // Phase Y (vapour-like)
 };
 
+// The Normaliser, also for entries beyond its fixed-point range (a K-value far
+// below 1 at a dew point puts z_i/K_i there): such a phase is first divided by
+// its largest entry, and the sum returned is scaled back by it. NaN for an
+// entry that is not finite; x is then unchanged.
+double NormaliseWide(Engine& engine, Composition& x);
+
 // Homogenization: Wilson K-values at T (K) and P (MPa), the composition step
 // with `split` (0: the mixture is Phase X, a bubble point; 1: it is Phase Y, a
 // dew point), each phase then rescaled to a fixed-point total of one.

@@ -28,7 +28,7 @@ struct StubRun {
 };
 
 StubRun Secant(double lower, double upper, double f0, std::vector<double> values,
-               size_t solvedFrom = 0) {
+               size_t solvedFrom = 0, PassCheck notYet = PassCheck::Moving) {
   StubRun stub;
   stub.run = PhaseSplitSecant(
       lower, upper, f0,
@@ -37,8 +37,7 @@ StubRun Secant(double lower, double upper, double f0, std::vector<double> values
         const size_t k = stub.points.size() - 1;
         return values[std::min(k, values.size() - 1)];
       },
-      [&] { return stub.points.size() > solvedFrom ? PassCheck::Solution : PassCheck::Moving; },
-      NoYield);
+      [&] { return stub.points.size() > solvedFrom ? PassCheck::Solution : notYet; }, NoYield);
   return stub;
 }
 
@@ -47,25 +46,32 @@ PhaseSplit BubblePoint(Engine& engine, const Composition& z, double T) {
 }
 
 // The largest gap between a component's fugacities in the two phases as the
-// search reports them, as a share of Phase X's total fugacity: each phase's
-// root and coefficients taken afresh at the reported T, P and composition.
-double FugacityGap(const Composition& z, const PhaseSplit& found) {
+// search reports them, as a share of what a solution allows: 1e-9 of Phase X's
+// total fugacity, plus what a grid of step `grid` in the fractions allows
+// (grid times the sum of the two coefficients). Each phase's root and
+// coefficients are taken afresh at the reported T, P and composition.
+double FugacityGap(const Composition& z, const PhaseSplit& found, double grid = 0.0) {
   Engine engine;
-  const auto fugacities = [&](const Composition& phase, int rank) {
+  const auto coefficients = [&](const Composition& phase, int rank) {
     CubicRoots roots = engine.Volume(phase, found.T, found.P);
     engine.Fugacities(phase, found.T, found.P, engine.VolumeChoice(roots, rank));
-    return engine.Fugacity;
+    return engine.Coefficient;
   };
-  const Composition liquid = fugacities(found.x, 2);
-  const Composition vapour = fugacities(found.y, 0);
-  double total = 0.0, gap = 0.0;
+  const Composition phiX = coefficients(found.x, 2);
+  const Composition phiY = coefficients(found.y, 0);
+  double total = 0.0, worst = 0.0;
+  for (int i = 0; i < ComponentCount; ++i)
+    if (z[i] > 0.0) total += found.x[i] * phiX[i];
   for (int i = 0; i < ComponentCount; ++i) {
     if (!(z[i] > 0.0)) continue;
-    total += liquid[i];
-    gap = std::max(gap, std::abs(liquid[i] - vapour[i]));
+    const double gap = std::abs(found.x[i] * phiX[i] - found.y[i] * phiY[i]);
+    worst = std::max(worst, gap / (1e-9 * total + grid * (phiX[i] + phiY[i])));
   }
-  return gap / total;
+  return worst;
 }
+
+// The grid of the homogenization search's fixed-point fractions.
+constexpr double kGrid = 1e-12;
 
 }  // namespace
 
@@ -114,6 +120,39 @@ TEST(PhaseSplitSecantTest, AHugeStepOrAResidualThatIsNotFiniteDiverges) {
     EXPECT_EQ(stub.run.lastPass, 2);
     EXPECT_TRUE(stub.run.Failed());
   }
+}
+
+// A zero residual does not cost the secant its second point: the step after
+// the wait is half the secant step through (10, 0.01) and (9.75, 0.5).
+TEST(PhaseSplitSecantTest, AfterAZeroResidualTheSecantStepsFromThePointBefore) {
+  const StubRun stub = Secant(9.0, 10.0, 0.01, {0.0, 0.0, 0.5, 0.0}, 4);
+  ASSERT_EQ(stub.points.size(), 5u);
+  EXPECT_EQ(stub.points[2], 9.75);
+  EXPECT_DOUBLE_EQ(stub.points[3], 9.75 + 0.5 * 0.25 * 0.5 / 0.49);
+}
+
+// Half the first secant step from 1 towards its lower neighbour rounds away:
+// both points are 1, and every later step is 0.
+TEST(PhaseSplitSecantTest, ASecantWhosePointsBecameOneWaitsOnlyAtARoot) {
+  const double below = std::nextafter(1.0, 0.0);
+  const StubRun far = Secant(below, 1.0, 0.01, {0.5}, 5);
+  EXPECT_EQ(far.run.outcome, SearchOutcome::Stalled);
+  EXPECT_EQ(far.points, std::vector<double>{1.0}) << "no root there: it ends at once";
+
+  const StubRun near = Secant(below, 1.0, 0.01, {1e-9}, 3);
+  EXPECT_TRUE(near.run.Converged()) << "near a root it waits while the compositions settle";
+  EXPECT_EQ(near.points, std::vector<double>(4, 1.0));
+}
+
+TEST(PhaseSplitSecantTest, AWaitThatSettledOrPhasesTooNearOneEndAtOnce) {
+  for (PassCheck found : {PassCheck::Settled, PassCheck::Unresolvable}) {
+    const StubRun stub = Secant(9.0, 10.0, 0.01, {0.0}, 5, found);
+    EXPECT_EQ(stub.run.outcome, SearchOutcome::Stalled);
+    EXPECT_EQ(stub.run.lastPass, 0);
+    EXPECT_TRUE(stub.run.Failed());
+  }
+  // A pass whose compositions settled at a residual that is no root is no wait.
+  EXPECT_EQ(Secant(9.0, 10.0, 0.01, {0.5, 0.25, 0.0}, 3, PassCheck::Settled).run.lastPass, 2);
 }
 
 TEST(PhaseSplitSecantTest, GivesUpAfterExactly10001Passes) {
@@ -247,9 +286,81 @@ TEST(HomogenizationSearchTest, ReportsASolutionOnlyWhereTheFugacitiesAgree) {
       EXPECT_NEAR(whole[i], c.z[i], 1e-12) << "the phase that is the mixture, at " << c.T << " K";
     if (found.run.Failed()) continue;
     ++solved;
-    EXPECT_LE(FugacityGap(c.z, found), 2e-9) << c.T << " K, " << found.P << " MPa";
+    EXPECT_LE(FugacityGap(c.z, found), 2.0) << c.T << " K, " << found.P << " MPa";
   }
   EXPECT_GE(solved, 2);
+}
+
+// Beyond the Normaliser's range the phase is rescaled through its largest
+// entry, and the sum it returns is the phase's own: 6e5 + 2e5.
+TEST(NormaliseWideTest, ReturnsTheWholeSumOfAPhaseBeyondTheFixedPointRange) {
+  Engine engine;
+  Composition x{};
+  x[H2O] = 6e5;
+  x[CH4] = 2e5;
+  EXPECT_NEAR(NormaliseWide(engine, x), 8e5, 8e5 * 1e-12);
+  EXPECT_NEAR(x[H2O], 0.75, 1e-12);
+  EXPECT_NEAR(x[CH4], 0.25, 1e-12);
+  x[CO2] = INFINITY;
+  EXPECT_TRUE(std::isnan(NormaliseWide(engine, x)));
+  EXPECT_NEAR(x[H2O], 0.75, 1e-12) << "a phase that cannot be rescaled stays";
+}
+
+// Dew points of methane with water from the window's start. Each pressure is
+// an equal-fugacity solve in long double apart from the search; the plain stop
+// (a zero residual or a vanishing step, nothing checked) needs 47, 45 and 47
+// passes. A gas dissolved in liquid water has a coefficient in the hundreds,
+// so its fraction there is known only to the fixed-point grid.
+TEST(HomogenizationSearchTest, WaterDewPointsOfMethaneAreFoundAsFastAsThePlainStop) {
+  struct Known {
+    double water, T, P;
+    int plainPasses;
+  };
+  for (const Known& k : {Known{0.0043, 300.0, 8.95006741473, 47}, Known{0.0011, 272.0, 6.00717503896, 45},
+                         Known{0.0025, 288.0, 7.82114532832, 47}}) {
+    Engine engine;
+    const Composition z = Mixture({{CH4, 1.0 - k.water}, {H2O, k.water}});
+    const PhaseSplit found =
+        HomogenizationSearch(engine, PressureSearchFromRaoult(engine, z, k.T, 1.0), NoYield);
+    ASSERT_FALSE(found.run.Failed()) << k.T;
+    EXPECT_NEAR(found.run.point, k.P, 1e-10 * k.P) << k.T;
+    EXPECT_LE(found.run.lastPass, 2 * k.plainPasses + 20) << k.T;
+    EXPECT_LE(FugacityGap(z, found, kGrid), 1.0) << "the phases shown are in equilibrium";
+    const PhasePair shown = EvaluatePhases(engine, found.x, found.y, found.T, found.P);
+    EXPECT_EQ(shown.phiX, found.phases.phiX) << "the compositions shown are those judged";
+    EXPECT_EQ(shown.phiY, found.phases.phiY);
+    EXPECT_GT(found.x[H2O], 0.99) << "liquid water";
+  }
+}
+
+// A trace listed first, or a mixture that is nearly one component, splits into
+// two phases of different volumes: a solution, not one phase twice. Pressures
+// from the long-double equal-fugacity solve.
+TEST(HomogenizationSearchTest, ASplitIsASolutionWhicheverComponentComesFirst) {
+  struct Known {
+    Composition z;
+    double T, P;
+  };
+  for (const Known& k : {Known{Mixture({{H2O, 1e-5}, {CH4, 0.69999}, {C2H6, 0.3}}), 200.0, 3.75333082249},
+                         Known{Mixture({{CO2, 0.999999999999}, {CH4, 1e-12}}), 250.0, 2.13234799664}}) {
+    Engine engine;
+    const PhaseSplit found = BubblePoint(engine, k.z, k.T);
+    ASSERT_FALSE(found.run.Failed()) << k.T;
+    EXPECT_NEAR(found.run.point, k.P, 1e-9 * k.P);
+    EXPECT_FALSE(TrivialSolutionTest(k.z, found.x, found.y, found.phases.volumeX, found.phases.volumeY));
+    EXPECT_GT(found.phases.volumeY, 4.0 * found.phases.volumeX);
+  }
+}
+
+// A dew point of this mixture is sought at a temperature where the search
+// wanders towards one phase: it ends long before the pass limit.
+TEST(HomogenizationSearchTest, ASearchThatCanFindNoMoreEndsWithoutIdling) {
+  Engine engine;
+  const Composition z = Binary(CO2, 0.697, nC4H10);
+  const PhaseSplit found =
+      HomogenizationSearch(engine, PressureSearchFromRaoult(engine, z, 257.36, 1.0), NoYield);
+  EXPECT_EQ(found.run.outcome, SearchOutcome::Stalled);
+  EXPECT_LT(found.run.lastPass, 1000);
 }
 
 TEST(LiquidVapourSearchTest, PureCarbonDioxideSplitsAtItsSaturationPressure) {
@@ -278,4 +389,23 @@ TEST(LiquidVapourSearchTest, StartsNoPassWhenTheKValuesGiveNoPhaseY) {
       LiquidVapourSearch(engine, {Binary(CO2, 0.5, CH4), Composition{}, 150.0, 250.0, 5.0, 0.5},
                          [] { ADD_FAILURE() << "no pass may run"; });
   EXPECT_FALSE(found.started);
+}
+
+// At 15 K the coefficient of water in its liquid underflows: the first pass's
+// phases cannot be rescaled, and the search ends as diverged with the start
+// compositions.
+TEST(LiquidVapourSearchTest, APassWhosePhaseSumsCannotDivideEndsWithThePhasesBefore) {
+  Engine engine;
+  const Composition z = Binary(H2O, 0.5, CO);
+  const FirstApproach first = LiquidVapourFirstApproach(engine, z, 15.0, 1.0);
+  const LiquidVapourSplit found = LiquidVapourSearch(engine, {z, first.K, 40.0, 15.0, 1.0, 0.5}, NoYield);
+  ASSERT_TRUE(found.started);
+  EXPECT_EQ(found.split.run.outcome, SearchOutcome::Diverged);
+  double sumX = 0.0, sumY = 0.0;
+  for (int i = 0; i < ComponentCount; ++i) {
+    sumX += found.split.x[i];
+    sumY += found.split.y[i];
+  }
+  EXPECT_NEAR(sumX, 1.0, 1e-15);
+  EXPECT_NEAR(sumY, 1.0, 1e-15);
 }

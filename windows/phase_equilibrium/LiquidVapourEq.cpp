@@ -183,11 +183,18 @@ void LiquidVapourEq::calculate_Action() {
   Globals.K_liq_vap = found.split.phases.K;
   start_->K = found.split.phases.K;  // a second calculate goes on from here
 
-  ShowVapourFraction(found.vapourFraction);
-  ShowPhaseSplit(*this, found.split, setup.z);
+  // Two phases that are one take no share of the volume each.
   const Verdict verdict = Judge(found.split, setup.z);
+  if (verdict == Verdict::Trivial) {
+    List("ListBoxFracX").DeleteAllRows();
+    List("ListBoxFracY").DeleteAllRows();
+  } else {
+    ShowVapourFraction(found.vapourFraction);
+  }
+  ShowPhaseSplit(*this, found.split, setup.z);
   Label("ResultText").SetText(VerdictText(verdict, found.split.run));
-  if (found.split.run.Converged() && !IsVolumeShare(found.vapourFraction))
+  if (found.split.run.Converged() && verdict != Verdict::Trivial &&
+      !IsVolumeShare(found.vapourFraction))
     Label("ResultText").SetText(kFractionsOutOfRange);
 }
 

@@ -10,9 +10,11 @@
 #include "engine/Services.h"
 #include "framework/Numbers.h"
 #include "tests/app/AppFixture.h"
+#include "tests/engine/EngineTestSupport.h"
 #include "tests/engine/EqualFugacity.h"
 #include "windows/phase_equilibrium/BubbleDewPoint.h"
 #include "windows/phase_equilibrium/LiquidVapourEq.h"
+#include "windows/phase_equilibrium/PhaseWindowParts.h"
 
 // Failures show the texts, not their bytes.
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -132,6 +134,15 @@ TEST_F(PhaseWindowsTest, WithThePressureGivenTheTemperatureIsSoughtFrom298K) {
   EXPECT_NEAR(Value(Shown(homogenization, "Answer")), 290.0, 1e-5);
   EXPECT_TRUE(Shown(homogenization, "ResultText").startsWith("Solution after "));
   EXPECT_EQ(Shown(homogenization, "PhaseX1"), "Phase X, solution");
+
+  // The fugacity of the liquid is taken at the given pressure, not at the
+  // temperature found: phi P of the saturated liquid at 290 K.
+  Engine engine;
+  const Composition propane = engine_test::Pure(C3H8);
+  CubicRoots roots = engine.Volume(propane, 290.0, saturation);
+  engine.Fugacities(propane, 290.0, saturation, engine.VolumeChoice(roots, 2));
+  EXPECT_NEAR(Value(homogenization.List("ListBoxPhaseX2").Cell(0, 1)), engine.Fugacity[C3H8],
+              1e-6 * engine.Fugacity[C3H8]);
 }
 
 // The two phases of a binary at 250 K and 100 cm3/mol as the lists show them
@@ -172,20 +183,23 @@ TEST_F(PhaseWindowsTest, ASplitMixtureIsShownInBalanceWithOneFugacityPerComponen
 // K-values make its raw fractions sum to far more or less.
 TEST_F(PhaseWindowsTest, EachFirstApproachPhaseSumsToOne) {
   Accept({{CO2, "0.5"}, {CH4, "0.3"}, {N2, "0.2"}});
-  auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
-  FirstApproachAtCelsius(homogenization, "-50", "Vapour1");
-  auto& equilibrium = Open<LiquidVapourEq>("LiquidVapour");
-  LiquidVapourFirstApproach(equilibrium, "100", "220");
-  for (fw::Window* window : {static_cast<fw::Window*>(&homogenization),
-                             static_cast<fw::Window*>(&equilibrium)}) {
+  const auto expectSums = [](const fw::Window& window, const char* mode) {
     for (const char* list : {"ListBoxPhaseX", "ListBoxPhaseY"}) {
-      const fw::ListBox& phase = window->List(list);
+      const fw::ListBox& phase = window.List(list);
       ASSERT_EQ(phase.ListCount(), 3);
       double sum = 0.0;
       for (int row = 0; row < 3; ++row) sum += Value(phase.Cell(row, 1));
-      EXPECT_NEAR(sum, 1.0, 2e-7) << window->ClassName() << " " << list;
+      EXPECT_NEAR(sum, 1.0, 2e-7) << window.ClassName() << " " << mode << " " << list;
     }
+  };
+  auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
+  for (const char* mode : {"Vapour1", "Liquid1"}) {
+    FirstApproachAtCelsius(homogenization, "-50", mode);
+    expectSums(homogenization, mode);
   }
+  auto& equilibrium = Open<LiquidVapourEq>("LiquidVapour");
+  LiquidVapourFirstApproach(equilibrium, "100", "220");
+  expectSums(equilibrium, "");
 }
 
 // The message names the passes counted from 0: the hook is called once per
@@ -218,6 +232,67 @@ TEST_F(PhaseWindowsTest, TheMessageNamesThePassesOrAPossibleTrivialSolution) {
   EXPECT_EQ(Shown(homogenization, "PhaseX1"), "Phase X");
   EXPECT_EQ(homogenization.List("ListBoxPhaseX1").Cell(0, 1),
             homogenization.List("ListBoxPhaseY1").Cell(0, 1));
+}
+
+// The classic water dew point of a gas, from the window's own first approach;
+// a separate long-double equal-fugacity solve gives 8.95006741473 MPa.
+TEST_F(PhaseWindowsTest, TheWaterDewPointOfAGasIsASolution) {
+  Accept({{CH4, "0.9957"}, {H2O, "0.0043"}});
+  auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
+  Enter(homogenization, "dataEntryTh", "300");
+  Press(homogenization, "Vapour1");
+  Press(homogenization, "FirstApproach");
+  EXPECT_EQ(homogenization.Field("dataEntry2").Text(), "0.806098");
+  Press(homogenization, "calculate");
+  EXPECT_EQ(Shown(homogenization, "Answer"), "8.950067");
+  EXPECT_TRUE(Shown(homogenization, "ResultText").startsWith("Solution after "));
+  EXPECT_EQ(Shown(homogenization, "PhaseY1"), "Phase Y, solution");
+}
+
+// Water, listed first, is a trace here: its fractions in the two phases are
+// nearly alike, yet the phases (62.43 and 285.94 cm3/mol) are two.
+TEST_F(PhaseWindowsTest, ASplitWithATraceListedFirstIsASolution) {
+  Accept({{H2O, "0.00001"}, {CH4, "0.69999"}, {C2H6, "0.3"}});
+  auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
+  Enter(homogenization, "dataEntryTh", "200");
+  Press(homogenization, "Liquid1");
+  Press(homogenization, "FirstApproach");
+  Press(homogenization, "calculate");
+  EXPECT_EQ(Shown(homogenization, "Answer"), "3.753331");
+  EXPECT_TRUE(Shown(homogenization, "ResultText").startsWith("Solution after "));
+  EXPECT_EQ(Shown(homogenization, "PhaseX1"), "Phase X, solution");
+}
+
+// At 240 °C the mixture is one phase: the search ends with it twice, which
+// has no volume fractions to show.
+TEST_F(PhaseWindowsTest, OnePhaseTwiceShowsNoVolumeFractions) {
+  Accept({{CO2, "0.8"}, {CH4, "0.2"}});
+  auto& equilibrium = Open<LiquidVapourEq>("LiquidVapour");
+  LiquidVapourFirstApproach(equilibrium, "150", "240");
+  Press(equilibrium, "Celsius");
+  Press(equilibrium, "calculate");
+  EXPECT_EQ(Shown(equilibrium, "ResultText"),
+            "Possible trivial solution, optional: adjust First Approach and try again");
+  EXPECT_EQ(equilibrium.List("ListBoxFracX").ListCount(), 0);
+  EXPECT_EQ(equilibrium.List("ListBoxFracY").ListCount(), 0);
+  EXPECT_EQ(equilibrium.List("ListBoxVmX").Cell(0, 0), equilibrium.List("ListBoxVmY").Cell(0, 0));
+}
+
+// A run that failed is a failure even where its two phases look alike; one that
+// converged, in its first pass too, is one phase twice.
+TEST(PhaseVerdictTest, AFailedRunWhosePhasesLookAlikeHasNoSolution) {
+  const Composition z = engine_test::Binary(CO2, 0.5, CH4);
+  PhaseSplit split;
+  split.x = split.y = z;
+  split.phases.volumeX = split.phases.volumeY = 100.0;
+  split.run.lastPass = 40;
+  for (SearchOutcome outcome : {SearchOutcome::Exhausted, SearchOutcome::Stalled, SearchOutcome::Diverged}) {
+    split.run.outcome = outcome;
+    EXPECT_EQ(phase_equilibrium::Judge(split, z), phase_equilibrium::Verdict::NoSolution);
+  }
+  split.run.outcome = SearchOutcome::Converged;
+  split.run.lastPass = 0;
+  EXPECT_EQ(phase_equilibrium::Judge(split, z), phase_equilibrium::Verdict::Trivial);
 }
 
 TEST_F(PhaseWindowsTest, HomogenizationGoesOnFromItsOwnFirstApproachWhateverOthersStore) {

@@ -16,7 +16,7 @@ namespace {
 void BM_IsochoreTable(benchmark::State& state) {
   Composition x;
   x.fill(1.0 / 21.0);
-  single_phase::RememberIsochoreVolume({x, 500.0});
+  single_phase::RememberIsochoreVolume(single_phase::IsochoreVolume{x, 500.0});
   Isochore& window = fw::ShowWindow<Isochore>();
   QCoreApplication::processEvents();  // the window shown and activated before the timing
   window.Field("minimum").SetText(QStringLiteral("0"));

@@ -120,7 +120,9 @@ class Engine {
   // CubicRoots describes. Handles the reduced coefficients p = 0 and q = 0.
   static CubicRoots CubicEquation(double c1, double c2, double c3);
   // Roots V (cm3/mol) of the Redlich-Kwong cubic at T (K) and P (MPa). P = 0
-  // gives six zeros. Also records the mixture's co-volume for VolumeChoice.
+  // gives six zeros. A root that does not solve the cubic to its rounding has a
+  // NaN real part, and a real root within rounding of the co-volume is the
+  // co-volume (no state). Also records the mixture's co-volume for VolumeChoice.
   CubicRoots Volume(const Composition& x, double T, double P);
   // One real root, cm3/mol, among the real roots above the co-volume: rank 0
   // the largest, 2 the smallest, 1 the middle one of three (the smaller of

@@ -20,5 +20,7 @@ inline double RedlichKwongPressureSlope(double a, double b, double T, double V) 
 
 // The roots V (cm3/mol) of the cubic at T (K) and P (MPa) for a mixture's a and
 // b, arranged as CubicRoots describes, each real root above b polished on the
-// pressure. P = 0 gives six zeros.
+// pressure. P = 0 gives six zeros. A root that does not solve the cubic to its
+// rounding has a NaN real part; a real root that does, but lies so close to b
+// that no volume above b gives back P (near 0 K), is b itself: no state.
 CubicRoots RedlichKwongRoots(double a, double b, double T, double P);

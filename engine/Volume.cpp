@@ -1,6 +1,7 @@
 // Roots of the cubic in molar volume, the choice among them, and density.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <utility>
 
@@ -95,13 +96,68 @@ double PolishedRoot(double a, double b, double T, double P, double V) {
   return V;
 }
 
+// The Redlich-Kwong equation at one state (a, b, T, P in the units of
+// RedlichKwongPressure) as the cubic V^3 + c1 V^2 + c2 V + c3 = 0 in V (cm3/mol),
+// and the same cubic in t = V / scale, where scale is a power of two near the
+// size of the roots: t^3 + d1 t^2 + d2 t + d3 = 0. The powers of the d's stay
+// finite where those of the c's overflow, and every step of the closed form
+// scales exactly with a power of two: solved in t, the roots keep every digit
+// that they have when solved in V.
+struct StateCubic {
+  double a, b, T, P, sqrtT;
+  double c1, c2, c3;
+  double scale, inverseScale, d1, d2, d3;
+  double d2Terms;  // |b^2| + |R·T·b/P| + |a/(P·√T)| in t: d2's size before its terms cancel
+
+  StateCubic(double a_, double b_, double T_, double P_)
+      : a(a_), b(b_), T(T_), P(P_), sqrtT(std::sqrt(T_)) {
+    const double pst = P * sqrtT;
+    const double repulsionTerm = R * T * b / P;
+    const double attractionTerm = a / pst;
+    c1 = -R * T / P;
+    c2 = -b * b - repulsionTerm + attractionTerm;
+    c3 = -a * b / pst;
+    const int exponent = ScaleExponent();
+    scale = std::ldexp(1.0, exponent);
+    inverseScale = std::ldexp(1.0, -exponent);  // exact: multiplying by it is dividing by scale
+    d1 = c1 * inverseScale;
+    d2 = c2 * inverseScale * inverseScale;
+    d3 = c3 * inverseScale * inverseScale * inverseScale;
+    d2Terms = (b * b + std::abs(repulsionTerm) + std::abs(attractionTerm)) * inverseScale *
+              inverseScale;
+  }
+
+  bool Finite() const { return std::isfinite(c1) && std::isfinite(c2) && std::isfinite(c3); }
+
+  // The closed-form roots in V, solved in t.
+  CubicRoots ClosedFormRoots() const {
+    CubicRoots r = Engine::CubicEquation(d1, d2, d3);
+    for (auto& row : r)
+      for (double& entry : row) entry *= scale;
+    return r;
+  }
+
+ private:
+  int ScaleExponent() const {
+    int exponent = 0;
+    bool any = false;
+    for (auto [c, power] : {std::pair{c1, 1}, {c2, 2}, {c3, 3}}) {
+      if (c == 0.0) continue;
+      const int e = std::ilogb(c) / power;
+      exponent = any ? std::max(exponent, e) : e;
+      any = true;
+    }
+    // Both the scale and its inverse stay normal doubles, so both are exact.
+    return std::clamp(exponent, -1021, 1021);
+  }
+};
+
 // The closed form gets the two smaller roots as small differences of terms of
 // the size of R·T/P, so their error grows as the square of the ratio of the
 // largest root to the co-volume. Past this ratio (below about a kPa at room
 // temperature) that error reaches the digits shown, and far past it the
-// smaller "roots" are no roots at all: the pressure there is nowhere near P,
-// or a real pair shows as complex and the other way round. Below it the real
-// roots above the co-volume come out right to rounding once polished.
+// smaller "roots" are no roots at all. Below it the real roots above the
+// co-volume come out right to rounding once polished.
 constexpr double illConditionedRatio = 1e5;
 
 // The root of largest magnitude, which the closed form gets accurately: the one
@@ -112,11 +168,11 @@ double DominantRoot(const CubicRoots& r) {
   return std::abs(r[0][1]) > std::abs(r[0][2]) ? r[0][1] : r[0][2];
 }
 
-// All three roots of t^3 + c1 t^2 + c2 t + c3 = 0 from its root r of largest
-// magnitude. The other two solve t^2 - s t + p = 0 with p = -c3/r and
-// s = (c2 - p)/r, neither of which subtracts numbers of the size of r; the
-// quadratic is solved in the form that subtracts nothing either. A complex pair
-// puts the sign `lowerImaginarySign` on column 1's imaginary part.
+// All three roots of the cubic from its real root r of largest magnitude. The
+// other two solve t^2 - s t + p = 0 with p = -c3/r and s = (c2 - p)/r, neither
+// of which subtracts numbers of the size of r; the quadratic is solved in the
+// form that subtracts nothing either. A complex pair puts the sign
+// `lowerImaginarySign` on column 1's imaginary part.
 CubicRoots RootsBesideDominant(double r, double c2, double c3, double lowerImaginarySign) {
   const double p = -c3 / r;
   const double s = (c2 - p) / r;
@@ -136,6 +192,104 @@ CubicRoots RootsBesideDominant(double r, double c2, double c3, double lowerImagi
   return {{{r, low, high}, {0.0, 0.0, 0.0}}};
 }
 
+double LowerImaginarySign(const CubicRoots& r) { return r[1][1] > 0.0 ? 1.0 : -1.0; }
+
+// The roots as the ordinary states have always had them: the closed form, with
+// the smaller roots rebuilt from the largest one at very low pressure.
+CubicRoots UsualRoots(const StateCubic& s, const CubicRoots& closedForm) {
+  const double dominant = DominantRoot(closedForm);
+  if (std::isfinite(dominant) && std::abs(dominant) > illConditionedRatio * std::abs(s.b))
+    return RootsBesideDominant(dominant, s.c2, s.c3, LowerImaginarySign(closedForm));
+  return closedForm;
+}
+
+// Every lesser root rebuilt from the largest ones, for states where the usual
+// roots do not all solve the cubic: from a real root of largest magnitude by
+// RootsBesideDominant; from a complex pair u, u* of larger magnitude than the
+// real root (near 0 K, where the closed form's real root is the small
+// difference of huge terms) as the real root -c3/|u|^2 and the pair's real
+// part (-c1 - r)/2.
+CubicRoots RootsFromTheLargest(const StateCubic& s, const CubicRoots& closedForm) {
+  const double real = closedForm[0][0];
+  const double pairModulusSquared =
+      closedForm[0][1] * closedForm[0][1] + closedForm[1][1] * closedForm[1][1];
+  if (closedForm[1][1] == 0.0 || real * real >= pairModulusSquared)
+    return RootsBesideDominant(DominantRoot(closedForm), s.c2, s.c3,
+                               LowerImaginarySign(closedForm));
+  const double rebuilt = -s.c3 / pairModulusSquared;
+  const double pairReal = (-s.c1 - rebuilt) / 2.0;
+  return {{{rebuilt, pairReal, pairReal}, {0.0, closedForm[1][1], closedForm[1][2]}}};
+}
+
+// How many units of rounding a root may be off: the roots carry the errors of
+// the closed form, of a division or two and of the quadratic.
+constexpr double rootTolerance = 32.0 * std::numeric_limits<double>::epsilon();
+
+// Whether the equation of state gives back P at a real V above b to its
+// rounding: the residual within a few units of rounding of its two terms and of
+// what each changes over a few units in V's last place.
+bool GivesBackPressure(const StateCubic& s, double V) {
+  const double overGap = 1.0 / (V - s.b);
+  const double overSum = 1.0 / (V + s.b);
+  const double repulsion = R * s.T * overGap;
+  const double attraction = s.a / (s.sqrtT * V) * overSum;
+  const double residual = repulsion - attraction - s.P;
+  const double size = repulsion * (1.0 + V * overGap) +
+                      attraction * (1.0 + (2.0 * V + s.b) * overSum) + std::abs(s.P);
+  return std::abs(residual) <= rootTolerance * size;
+}
+
+// Whether the root re + i·im (cm3/mol) solves the cubic to its rounding: the
+// residual, worked out in t so that no power overflows, within a few units of
+// rounding of the size of the cubic's terms.
+bool SolvesCubic(const StateCubic& s, double re, double im) {
+  const double x = re * s.inverseScale, y = im * s.inverseScale;
+  // Horner's rule in complex arithmetic: ((t + d1)·t + d2)·t + d3.
+  const double u1 = x + s.d1, v1 = y;
+  const double u2 = u1 * x - v1 * y + s.d2, v2 = u1 * y + v1 * x;
+  const double u3 = u2 * x - v2 * y + s.d3, v3 = u2 * y + v2 * x;
+  const double size = std::sqrt(x * x + y * y);
+  const double terms = ((size + std::abs(s.d1)) * size + s.d2Terms) * size + std::abs(s.d3);
+  const double allowed = rootTolerance * terms;
+  return u3 * u3 + v3 * v3 <= allowed * allowed;
+}
+
+enum class Verdict { Root, AtCoVolume, NotARoot };
+
+// Polishes root k when it is real and above b (a volume at which the mixture
+// could be), and judges it. Such a root is a state only where the pressure
+// there is P; one that is not, but solves the cubic, lies within rounding of b
+// (no volume above b has that pressure), and the polishing steps, which can
+// drift off the root there, are not kept. Any other root must solve the cubic.
+Verdict PolishAndJudge(const StateCubic& s, CubicRoots& roots, int k) {
+  const double re = roots[0][k], im = roots[1][k];
+  const bool state = im == 0.0 && re > s.b;
+  if (state) {
+    const double polished = PolishedRoot(s.a, s.b, s.T, s.P, re);
+    if (GivesBackPressure(s, polished)) {
+      roots[0][k] = polished;
+      return Verdict::Root;
+    }
+  }
+  if (!SolvesCubic(s, re, im)) return Verdict::NotARoot;
+  return state ? Verdict::AtCoVolume : Verdict::Root;
+}
+
+bool SameKinds(const CubicRoots& r1, const CubicRoots& r2) {
+  for (int k = 0; k < 3; ++k)
+    if ((r1[1][k] == 0.0) != (r2[1][k] == 0.0)) return false;
+  return true;
+}
+
+constexpr double notARoot = std::numeric_limits<double>::quiet_NaN();
+
+// Replaces root k by what its verdict makes of it: a root within rounding of b
+// shows as b, which no property takes for a state, and a non-root as NaN.
+void Mark(CubicRoots& roots, int k, Verdict verdict, double b) {
+  if (verdict == Verdict::AtCoVolume) roots[0][k] = b;
+  if (verdict == Verdict::NotARoot) roots[0][k] = notARoot;
+}
+
 }  // namespace
 
 CubicRoots Engine::CubicEquation(double c1, double c2, double c3) {
@@ -150,16 +304,34 @@ CubicRoots Engine::CubicEquation(double c1, double c2, double c3) {
 
 CubicRoots RedlichKwongRoots(double a, double b, double T, double P) {
   if (P == 0.0) return CubicRoots{};
-  const double pst = P * std::sqrt(T);
-  const double c2 = -b * b - R * T * b / P + a / pst;
-  const double c3 = -a * b / pst;
-  CubicRoots roots = Engine::CubicEquation(-R * T / P, c2, c3);
-  // At very low pressure the smaller roots are rebuilt from the largest one.
-  const double dominant = DominantRoot(roots);
-  if (std::isfinite(dominant) && std::abs(dominant) > illConditionedRatio * std::abs(b))
-    roots = RootsBesideDominant(dominant, c2, c3, roots[1][1] > 0.0 ? 1.0 : -1.0);
-  for (int k = 0; k < 3; ++k)
-    if (roots[1][k] == 0.0 && roots[0][k] > b) roots[0][k] = PolishedRoot(a, b, T, P, roots[0][k]);
+  const StateCubic s(a, b, T, P);
+  if (!s.Finite()) return {{{notARoot, notARoot, notARoot}, {notARoot, notARoot, notARoot}}};
+  const CubicRoots closedForm = s.ClosedFormRoots();
+  CubicRoots roots = UsualRoots(s, closedForm);
+  std::array<Verdict, 3> verdicts;
+  bool allRoots = true;
+  for (int k = 0; k < 3; ++k) {
+    // The second of a complex pair has the verdict of the first.
+    const bool conjugate = k == 2 && roots[1][2] != 0.0 && roots[1][2] == -roots[1][1] &&
+                           roots[0][2] == roots[0][1];
+    verdicts[k] = conjugate ? verdicts[1] : PolishAndJudge(s, roots, k);
+    allRoots = allRoots && verdicts[k] == Verdict::Root;
+  }
+  if (allRoots) return roots;
+
+  // Some usual root does not solve the cubic. The roots rebuilt from the
+  // largest ones take the place of all but the usual states (whose digits the
+  // phase searches rely on), or of all when the two disagree on which are real.
+  CubicRoots rebuilt = RootsFromTheLargest(s, closedForm);
+  const bool sameKinds = SameKinds(roots, rebuilt);
+  for (int k = 0; k < 3; ++k) {
+    const bool usualState =
+        sameKinds && verdicts[k] == Verdict::Root && roots[1][k] == 0.0 && roots[0][k] > b;
+    if (usualState) continue;
+    roots[0][k] = rebuilt[0][k];
+    roots[1][k] = rebuilt[1][k];
+    Mark(roots, k, PolishAndJudge(s, roots, k), b);
+  }
   return roots;
 }
 

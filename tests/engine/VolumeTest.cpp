@@ -183,6 +183,55 @@ TEST(Volume, CarbonDioxideAtVeryLowPressureHasOneRealRoot) {
   EXPECT_LT(r[0][1], 100.0);
 }
 
+// Near 0 K the cubic is (V - b)(V^2 + b V + A) = (R·T/P)·V^2 with A = a/(P·√T):
+// its real root lies within 1e-30 of b, closer than the doubles around b, and
+// the pair tends to -b/2 ± i·sqrt(A - b^2/4). No volume above b has the
+// pressure there, so no root is a state.
+TEST(Volume, NearZeroKelvinTheRealRootIsTheCoVolumeAndNoState) {
+  Engine engine;
+  const Composition x = Binary(CO2, 0.5, CH4);
+  const double a = engine.aMixture(x);
+  const double b = engine.CoVolume(x);
+  for (double T : {1e-20, 1e-50, 1e-100}) {
+    const double P = 3.0;
+    CubicRoots r = engine.Volume(x, T, P);
+    EXPECT_NEAR(r[0][0], b, 1e-14 * b) << T;
+    EXPECT_LE(r[0][0], b) << T;
+    const double A = a / (P * std::sqrt(T));
+    EXPECT_NEAR(r[0][1], -b / 2.0, 1e-12 * b) << T;
+    EXPECT_NEAR(std::abs(r[1][1]), std::sqrt(A - b * b / 4.0), 1e-12 * std::sqrt(A)) << T;
+    EXPECT_EQ(engine.VolumeChoice(r, 0), 0.0) << T;
+    EXPECT_EQ(engine.VolumeChoice(r, 2), 0.0) << T;
+  }
+}
+
+// Where R·T/P or its powers overflow the closed form, the roots are still
+// finite: at P = 1e-100 MPa the gas root R·T/P and the pair that solves the
+// P -> 0 limit V^2 - (α - b)V + α·b = 0 (α = a/(R·T^1.5)); at T = 1e200 K the
+// roots R·T/P + b, -b and about -α of V(V - R·T/P - b)(V + b) + a/(P·√T)·(V - b) = 0.
+TEST(Volume, FiniteRootsAtExtremeStatesAreFound) {
+  Engine engine;
+  const Composition x = Binary(CO2, 0.5, CH4);
+  const double a = engine.aMixture(x);
+  const double b = engine.CoVolume(x);
+
+  const double T = 220.0, P = 1e-100;
+  const CubicRoots low = engine.Volume(x, T, P);
+  EXPECT_NEAR(low[0][0], R * T / P, 1e-14 * R * T / P);
+  const double alpha = a / (R * T * std::sqrt(T));
+  const double pairReal = (alpha - b) / 2.0;
+  EXPECT_NEAR(low[0][1], pairReal, 1e-12 * alpha);
+  EXPECT_NEAR(std::abs(low[1][1]), std::sqrt(alpha * b - pairReal * pairReal), 1e-10 * alpha);
+
+  const double hot = 1e200;
+  const CubicRoots high = engine.Volume(x, hot, 3.0);
+  ASSERT_EQ(high[1], (std::array<double, 3>{0.0, 0.0, 0.0}));
+  EXPECT_NEAR(high[0][2], R * hot / 3.0 + b, 1e-14 * R * hot / 3.0);
+  EXPECT_NEAR(high[0][1], -b, 1e-12 * b);
+  const double tiny = -a / (R * hot * std::sqrt(hot));
+  EXPECT_NEAR(high[0][0], tiny, 1e-12 * std::abs(tiny));
+}
+
 TEST(VolumeChoice, OneRealRootIsChosenForEveryRankAndComplexRootsReadZero) {
   CubicRoots r = Engine::CubicEquation(0, 1, 2);
   const double imaginary = r[1][2];

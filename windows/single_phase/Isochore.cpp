@@ -48,9 +48,12 @@ Isochore::Isochore() : fw::Window(Layout()) {
 }
 
 void Isochore::Event_Activate() {
-  const IsochoreVolume& state = LastIsochoreVolume();
-  Label("ResultV").SetText(fw::Str(state.volume));
-  Label("ResultV1").SetText(IsochoreDensityText(state));
+  if (const std::optional<IsochoreVolume>& state = LastIsochoreVolume()) {
+    Label("ResultV").SetText(fw::Str(state->volume));
+    Label("ResultV1").SetText(IsochoreDensityText(*state));
+  } else {
+    ShowNoVolume();
+  }
   fw::ListBox& list = List("ListBox1");
   list.DeleteAllRows();
   list.SetHeading(0, QString::fromUtf8("Temperature (˚C)"));
@@ -67,12 +70,21 @@ IsochorePlan Isochore::CheckedPlan(IsochoreStart start) {
   return plan;
 }
 
+// With no accepted pressure calculation behind the window there is no volume,
+// and so nothing to tabulate or export.
+void Isochore::ShowNoVolume() {
+  Label("ResultV").SetText(kNoSolution);
+  Label("ResultV1").SetText({});
+}
+
 void Isochore::calculate_Action() {
   fw::ListBox& list = List("ListBox1");
   list.DeleteAllRows();  // a refused entry leaves no table of the entries before
   const IsochorePlan plan = CheckedPlan(IsochoreStart::Table);
   if (!plan.Ok()) return;
-  const std::vector<IsochoreRow> rows = IsochoreRows(LastIsochoreVolume(), plan.kelvins);
+  const std::optional<IsochoreVolume>& state = LastIsochoreVolume();
+  if (!state) return ShowNoVolume();
+  const std::vector<IsochoreRow> rows = IsochoreRows(*state, plan.kelvins);
   for (const IsochoreRow& row : rows) {
     list.AddRow({row.temperature, row.pressure});
     RuntimeBackgroundTask();
@@ -83,9 +95,13 @@ void Isochore::Export_Action() {
   Label("ExportStatus").SetText({});
   const IsochorePlan plan = CheckedPlan(IsochoreStart::Export);
   if (!plan.Ok()) return;
-  const IsochoreVolume& state = LastIsochoreVolume();
-  const QStringList lines = IsochoreFileLines(IsochoreRows(state, plan.kelvins));
-  if (!WriteIsochoreFile(IsochoreFileName(state.volume), lines)) {
-    Label("ExportStatus").SetText(QStringLiteral("export failed"));
+  const std::optional<IsochoreVolume>& state = LastIsochoreVolume();
+  if (!state) {
+    ShowNoVolume();
+    return ExportFailed();
   }
+  const QStringList lines = IsochoreFileLines(IsochoreRows(*state, plan.kelvins));
+  if (!WriteIsochoreFile(IsochoreFileName(state->volume), lines)) ExportFailed();
 }
+
+void Isochore::ExportFailed() { Label("ExportStatus").SetText(QStringLiteral("export failed")); }

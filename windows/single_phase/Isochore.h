@@ -18,6 +18,8 @@ class Isochore : public fw::Window {
  private:
   void calculate_Action();
   void Export_Action();
+  void ShowNoVolume();
+  void ExportFailed();
   // Checks the three entries, writing "put number" into each that fails.
   single_phase::IsochorePlan CheckedPlan(single_phase::IsochoreStart start);
 };

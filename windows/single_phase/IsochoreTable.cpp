@@ -24,8 +24,8 @@ using namespace common;
 
 namespace {
 
-IsochoreVolume& StoredIsochoreVolume() {
-  static IsochoreVolume state;
+std::optional<IsochoreVolume>& StoredIsochoreVolume() {
+  static std::optional<IsochoreVolume> state;
   return state;
 }
 
@@ -100,9 +100,11 @@ QString PressureText(const IsochoreVolume& state, double kelvin) {
 
 }  // namespace
 
-void RememberIsochoreVolume(const IsochoreVolume& state) { StoredIsochoreVolume() = state; }
+void RememberIsochoreVolume(const std::optional<IsochoreVolume>& state) {
+  StoredIsochoreVolume() = state;
+}
 
-const IsochoreVolume& LastIsochoreVolume() { return StoredIsochoreVolume(); }
+const std::optional<IsochoreVolume>& LastIsochoreVolume() { return StoredIsochoreVolume(); }
 
 IsochorePlan PlanIsochore(std::optional<double> minimumCelsius,
                           std::optional<double> maximumCelsius, std::optional<double> interval,

@@ -18,8 +18,10 @@ struct IsochoreVolume {
 };
 
 // Kept by the pressure window at each calculation; read by the isochore window.
-void RememberIsochoreVolume(const IsochoreVolume& state);
-const IsochoreVolume& LastIsochoreVolume();
+// Empty when the pressure window's last calculation was refused, or before its
+// first: the isochore then has nothing to run along.
+void RememberIsochoreVolume(const std::optional<IsochoreVolume>& state);
+const std::optional<IsochoreVolume>& LastIsochoreVolume();
 
 // More rows than this are refused: the table and its file stay of bounded size.
 inline constexpr int kMaxIsochoreRows = 100000;

@@ -55,7 +55,7 @@ void PressureWindow::calculate_Action() {
   const Composition& x = Globals.fraction;
   if (!AnyComponentPresent(x)) return Refuse(kNoSolution);
   Globals.MolarVolumes[0] = *volume;
-  RememberIsochoreVolume({x, *volume});
+  RememberIsochoreVolume(IsochoreVolume{x, *volume});
   // Neither at or below 0 K nor at a volume not above the co-volume is there a pressure.
   if (!(*kelvin > 0.0) || !IsPhysicalVolume(x, *volume)) {
     Label("Result").SetText(kNoSolution);
@@ -67,7 +67,7 @@ void PressureWindow::calculate_Action() {
 // Computes nothing, and leaves the isochore no volume of an earlier calculation.
 void PressureWindow::Refuse(const QString& message) {
   Label("Result").SetText(message);
-  RememberIsochoreVolume({});
+  RememberIsochoreVolume(std::nullopt);
 }
 
 void PressureWindow::Clear_Action() {

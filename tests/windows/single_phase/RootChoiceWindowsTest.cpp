@@ -84,6 +84,24 @@ TEST(VolumeWindowTest, OneRealRootAndAConjugatePairWhoseChoiceHasNoProperties) {
   EXPECT_EQ(Text(window, "DensityResult"), "no solution");
 }
 
+// Near 0 K the real root lies within rounding of the co-volume: shown, but no
+// state. At 1e-100 MPa the gas root R·T/P is finite and shown.
+TEST(VolumeWindowTest, RootsAtExtremeStatesAreShownWhereTheySolveTheCubic) {
+  const Composition x = Mixture({{CO2, 0.5}, {CH4, 0.5}});
+  Globals.fraction = x;
+  VolumeWindow& window = FreshWindow<VolumeWindow>();
+  Calculate(window, "3", "1e-20");
+  EXPECT_EQ(Text(window, "TextChoice0"), Str(Globals.CoVolume(x)));
+  Click(window, "Choice0");
+  EXPECT_EQ(Text(window, "DensityResult"), "no solution");
+  EXPECT_EQ(Text(window, "ExcessVol"), "no solution");
+
+  Calculate(window, "1e-100", "220");
+  EXPECT_EQ(Text(window, "TextChoice0"), Str(R * 220.0 / 1e-100));
+  Click(window, "Choice0");
+  EXPECT_EQ(Text(window, "DensityResult"), Str(Globals.Density(x, R * 220.0 / 1e-100)));
+}
+
 TEST(VolumeWindowTest, ExcessVolumeOfAMixtureAndWhatACalculateOrClearEmpties) {
   const Composition x = Mixture({{CO2, 0.5}, {CH4, 0.5}});
   Globals.fraction = x;

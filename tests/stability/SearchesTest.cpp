@@ -70,6 +70,27 @@ TEST(SearchesTest, MixtureSpinodalIsWhereTheDeterminantChangesSign) {
   }
 }
 
+// Just above the co-volume det Q is steep and the secant took tiny steps far
+// from any root (978.5 K and 1000 K for CO2–CH4, 237.1679 K for the water-rich
+// mixture). The roots, from the second derivatives of A evaluated apart with
+// 50 significant digits at the same doubles a(i,j), b_i and V:
+TEST(SearchesTest, SpinodalNearTheCoVolumeIsTheRootOfTheDeterminant) {
+  Composition water{};
+  water[H2O] = 0.95;
+  water[CO2] = 0.05;
+  const struct {
+    Composition x;
+    double V, T;
+  } cases[] = {{Binary(CO2, CH4), 30.569832, 141.767926513006},
+               {Binary(CO2, CH4), 30.5698317652, 141.767926979852},
+               {water, 21.63201, 237.093236098018}};
+  Engine engine;
+  for (const auto& c : cases) {
+    const MixtureTerms m = *MixTerms(engine, c.x);
+    EXPECT_NEAR(SpinodalLadder(m, c.V, kSpinodalStarts, kNoYield), c.T, 1e-10 * c.T) << c.V;
+  }
+}
+
 TEST(SearchesTest, NoStateGivesNoTemperatureAtOnce) {
   Engine engine;
   EXPECT_FALSE(MixTerms(engine, Composition{}).has_value());

@@ -76,8 +76,10 @@ SecantRun Secant(const MixtureTerms& m, TrialPoint cur, TrialPoint last, int row
 // Whether the secant stopped at a critical point of the fluid: where both
 // criteria hold, at a pressure above 0.
 bool AtCriticalPoint(const MixtureTerms& m, const SecantRun& run, const Yield& yield) {
-  return run.end == SecantEnd::Converged && IsCriticalPoint(m, run.cur.T, run.cur.V, yield) &&
-         RedlichKwongPressure(m.amix, m.bmix, run.cur.T, run.cur.V) > 0.0;
+  // The pressure first: it costs nothing beside the criteria.
+  return run.end == SecantEnd::Converged &&
+         RedlichKwongPressure(m.amix, m.bmix, run.cur.T, run.cur.V) > 0.0 &&
+         IsCriticalPoint(m, run.cur.T, run.cur.V, yield);
 }
 
 CriticalSearchResult Outcome(const SecantRun& run, bool critical) {

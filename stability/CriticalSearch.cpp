@@ -1,9 +1,13 @@
 #include "stability/CriticalSearch.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <vector>
 
 #include "stability/CriticalMatrix.h"
 #include "stability/Criticality.h"
+#include "engine/RedlichKwong.h"
 #include "stability/Determinant.h"
 
 namespace stability {
@@ -69,11 +73,28 @@ SecantRun Secant(const MixtureTerms& m, TrialPoint cur, TrialPoint last, int row
   return {SecantEnd::Exhausted, cur, last};
 }
 
-CriticalSearchResult Outcome(const MixtureTerms& m, const SecantRun& run, const Yield& yield) {
+// Whether the secant stopped at a critical point of the fluid: where both
+// criteria hold, at a pressure above 0.
+bool AtCriticalPoint(const MixtureTerms& m, const SecantRun& run, const Yield& yield) {
+  // The pressure first: it costs nothing beside the criteria.
+  return run.end == SecantEnd::Converged &&
+         RedlichKwongPressure(m.amix, m.bmix, run.cur.T, run.cur.V) > 0.0 &&
+         IsCriticalPoint(m, run.cur.T, run.cur.V, yield);
+}
+
+CriticalSearchResult Outcome(const SecantRun& run, bool critical) {
   if (run.end == SecantEnd::Diverged) return {false, 0.0, 0.0};
-  const bool critical =
-      run.end == SecantEnd::Converged && IsCriticalPoint(m, run.cur.T, run.cur.V, yield);
   return {critical, run.cur.V, run.cur.T};
+}
+
+// The rows of Q to replace, other than the last, when the secant's stops are
+// no critical points: the amounts by descending fraction, then the volume.
+std::vector<int> OtherRows(const MixtureTerms& m) {
+  std::vector<int> rows(std::size_t(std::max(m.count - 2, 0)));
+  std::iota(rows.begin(), rows.end(), 1);
+  std::stable_sort(rows.begin(), rows.end(), [&m](int a, int b) { return m.x[a] > m.x[b]; });
+  if (m.count > 1) rows.push_back(0);
+  return rows;
 }
 
 }  // namespace
@@ -100,18 +121,30 @@ CriticalSearchResult CriticalPointSearch(const MixtureTerms& m, double V1, doubl
   const TrialPoint second = Evaluate(m, V2, lastRow, yield);
   // The current point is the one with the larger residual; V1 on a tie.
   const bool firstCurrent = !(std::abs(second.F) > std::abs(first.F));
+  const TrialPoint& start = firstCurrent ? first : second;
+  const TrialPoint& other = firstCurrent ? second : first;
   int steps = 0;
-  const SecantRun run = Secant(m, firstCurrent ? first : second, firstCurrent ? second : first,
-                               lastRow, steps, yield);
-  const CriticalSearchResult outcome = Outcome(m, run, yield);
-  if (outcome.found || run.end != SecantEnd::Converged) return outcome;
+  SecantRun run = Secant(m, start, other, lastRow, steps, yield);
+  bool critical = AtCriticalPoint(m, run, yield);
+  if (critical || run.end != SecantEnd::Converged) return Outcome(run, critical);
   // A spurious zero: go on with the row of Q that keeps the factor u_row away
   // from 0, from the same two points.
   const int row = LargestNullVectorEntry(m, run.cur.T, run.cur.V);
-  if (row == lastRow) return outcome;
-  const SecantRun onward =
-      Secant(m, WithRow(m, run.cur, row), WithRow(m, run.last, row), row, steps, yield);
-  return Outcome(m, onward, yield);
+  if (row != lastRow) {
+    run = Secant(m, WithRow(m, run.cur, row), WithRow(m, run.last, row), row, steps, yield);
+    critical = AtCriticalPoint(m, run, yield);
+    if (critical || run.end != SecantEnd::Converged) return Outcome(run, critical);
+  }
+  // A stop where both criteria hold at a pressure not above 0 is no state of a
+  // fluid, yet a zero of det Q* whatever row is replaced; the spurious zero
+  // may have no other row. Each other row takes the secant another way: from
+  // the first guesses again, within the same budget of steps.
+  for (int r : OtherRows(m)) {
+    run = Secant(m, WithRow(m, start, r), WithRow(m, other, r), r, steps, yield);
+    critical = AtCriticalPoint(m, run, yield);
+    if (critical || steps > kLastStep) return Outcome(run, critical);
+  }
+  return Outcome(run, false);
 }
 
 }  // namespace stability

@@ -33,14 +33,18 @@ CriticalSearchResult PureCriticalPoint(const MixtureTerms& m, const Yield& yield
 // temperature (starts 1000, 600, 300 K) and F the uncut determinant; F is 0 at
 // a guess with no spinodal temperature. Each step is clamped to a fifth of the
 // current volume. It stops on a relative step below 1e-10 or an exact zero of
-// F, and finds a critical point only where the stop is one (IsCriticalPoint).
-// Where F vanished only because the null vector of Q has a zero last entry, it
-// goes on from the same two points with the row of the null vector's largest
-// entry replaced instead, within the same budget of 1001 steps. It fails at a
-// volume with no spinodal temperature (at or inside the co-volume, or none
-// found), on a step of 1e9 or more or a volume of 0 (diverged: 0 K at 0
-// cm3/mol), after 1001 steps (exhausted), or at a stop that is no critical
-// point.
+// F, and finds a critical point only where the stop is one (IsCriticalPoint)
+// at a pressure above 0. Where F vanished only because the null vector of Q
+// has a zero last entry, it goes on from the same two points with the row of
+// the null vector's largest entry replaced instead. Where that row is the last,
+// or the stop is a zero of both criteria at a pressure not above 0 (no state
+// of a fluid, yet a zero of F whatever the row), it starts again from the
+// first guesses with each other row replaced in turn: the amounts by
+// descending fraction, then the volume. All of it within one budget of 1001
+// steps. It fails at a volume with no spinodal temperature (at or inside the
+// co-volume, or none found), on a step of 1e9 or more or a volume of 0
+// (diverged: 0 K at 0 cm3/mol), after 1001 steps (exhausted), or at a stop
+// that is no critical point of the fluid.
 CriticalSearchResult CriticalPointSearch(const MixtureTerms& m, double V1, double V2,
                                          const Yield& yield);
 

@@ -7,15 +7,25 @@ namespace {
 double Square(double v) { return v * v; }
 double Cube(double v) { return v * v * v; }
 
-double A_VV(const MixtureTerms& m, const StateTerms& s) {
+// The attraction's part of A_VV, and then A_VV.
+double AttractionVV(const MixtureTerms& m, const StateTerms& s) {
   const double V = s.V, b = s.b;
-  return -m.amix * (2.0 * V + b) / (s.sqrtT * V * V * Square(V + b)) + s.RT / Square(V - b);
+  return -m.amix * (2.0 * V + b) / (s.sqrtT * V * V * Square(V + b));
+}
+
+double A_VV(const MixtureTerms& m, const StateTerms& s) {
+  return AttractionVV(m, s) + s.RT / Square(s.V - s.b);
+}
+
+// The attraction's part of A_nV, and then A_nV.
+double AttractionNV(const MixtureTerms& m, const StateTerms& s, int c) {
+  const double V = s.V, b = s.b, bi = m.b[c];
+  return m.S[c] / (V * (V + b) * s.sqrtT) - m.amix * bi / (V * Square(V + b) * s.sqrtT);
 }
 
 double A_nV(const MixtureTerms& m, const StateTerms& s, int c) {
   const double V = s.V, b = s.b, bi = m.b[c];
-  return m.S[c] / (V * (V + b) * s.sqrtT) - m.amix * bi / (V * Square(V + b) * s.sqrtT) -
-         s.RT / (V - b) - s.RT * bi / Square(V - b);
+  return AttractionNV(m, s, c) - s.RT / (V - b) - s.RT * bi / Square(V - b);
 }
 
 // The factors of A_nn that depend on the state alone, taken once per matrix
@@ -42,16 +52,28 @@ PairFactors PairFactorsAt(const MixtureTerms& m, const StateTerms& s) {
           s.RT / Square(V - b)};
 }
 
-// The terms in L, then those in 1/(V + b), then the repulsion, then the ideal mixing.
-double A_nn(const MixtureTerms& m, const StateTerms& s, const PairFactors& f, int c, int d) {
+// The attraction's part of A_nn: the terms in L, then those in 1/(V + b).
+double AttractionNN(const MixtureTerms& m, const PairFactors& f, int c, int d) {
   const double bi = m.b[c], bj = m.b[d];
   const double cross = bi * m.S[d] + bj * m.S[c];  // b_i·S_j + b_j·S_i
   const double bij = bi * bj;
   double value = (-2.0 * m.a[c][d] + cross * f.inverseB - 2.0 * bij * f.aOverBSquared) * f.logTerm;
   value -= cross * f.inverseBTV;
   value += bij * f.attraction;
-  value += (bi + bj) * f.repulsion + bij * f.repulsion2;
-  if (c == d) value += s.RT / m.x[c];
+  return value;
+}
+
+// R·T/x_c on the diagonal, from R·T·Σ n_i·ln n_i.
+double IdealMixing(const MixtureTerms& m, const StateTerms& s, int c, int d) {
+  return c == d ? s.RT / m.x[c] : 0.0;
+}
+
+// The attraction, then the repulsion, then the ideal mixing.
+double A_nn(const MixtureTerms& m, const StateTerms& s, const PairFactors& f, int c, int d) {
+  const double bi = m.b[c], bj = m.b[d];
+  double value = AttractionNN(m, f, c, d);
+  value += (bi + bj) * f.repulsion + bi * bj * f.repulsion2;
+  if (c == d) value += IdealMixing(m, s, c, d);
   return value;
 }
 
@@ -115,6 +137,30 @@ Matrix SpinodalMatrix(const MixtureTerms& m, double T, double V) {
   for (int c = 1; c < n; ++c) {
     q(0, c) = q(c, 0) = A_nV(m, s, c);
     for (int d = c; d < n; ++d) q(c, d) = q(d, c) = A_nn(m, s, f, c, d);
+  }
+  return q;
+}
+
+Matrix SpinodalMatrixOverFreeVolume(const MixtureTerms& m, double T, double V) {
+  const StateTerms s = StateOf(m, T, V);
+  const PairFactors f = PairFactorsAt(m, s);
+  const int n = m.count;
+  const double u = V - s.b;
+  // Without the repulsion, every entry is of the size of the attraction or the
+  // ideal mixing; the repulsion −n·R·T·ln u then adds R·T/u² and −R·T/u alone.
+  const double vv = AttractionVV(m, s);
+  std::vector<double> nv(static_cast<std::size_t>(n));
+  for (int c = 1; c < n; ++c) nv[std::size_t(c)] = AttractionNV(m, s, c);
+  Matrix q(n, n);
+  q(0, 0) = s.RT / (u * u) + vv;
+  for (int c = 1; c < n; ++c) {
+    const double bc = m.b[c], vc = nv[std::size_t(c)];
+    q(0, c) = q(c, 0) = -s.RT / u + (vc + bc * vv);
+    for (int d = c; d < n; ++d) {
+      const double bd = m.b[d], vd = nv[std::size_t(d)];
+      q(c, d) = q(d, c) = AttractionNN(m, f, c, d) + bc * vd + bd * vc + bc * bd * vv +
+                          IdealMixing(m, s, c, d);
+    }
   }
   return q;
 }

@@ -20,6 +20,15 @@ namespace stability {
 // V: callers pass T > 0 and V above the co-volume.
 Matrix SpinodalMatrix(const MixtureTerms& m, double T, double V);
 
+// The same second derivatives over the free volume u = V − b and the amounts
+// (V = u + Σ b_i·n_i, a change of variables of determinant 1): det is det Q.
+// In Q the repulsion −n·R·T·ln u puts R·T·w·wᵀ/u², w = (1, −b_1, ...), into
+// every entry, and det Q is what is left after those terms cancel: near the
+// co-volume nothing is left but rounding. Here that term is R·T/u² in entry
+// (0,0) alone and −R·T/u in the rest of row and column 0, so det keeps its
+// digits however close V is to b (u in cm3/mol).
+Matrix SpinodalMatrixOverFreeVolume(const MixtureTerms& m, double T, double V);
+
 // Every third derivative at one state, indexed by present component.
 struct ThirdDerivatives {
   int count = 0;

@@ -70,6 +70,27 @@ TEST(SearchesTest, MixtureSpinodalIsWhereTheDeterminantChangesSign) {
   }
 }
 
+// Just above the co-volume det Q is steep and the secant took tiny steps far
+// from any root (978.5 K and 1000 K for CO2–CH4, 237.1679 K for the water-rich
+// mixture). The roots, from the second derivatives of A evaluated apart with
+// 50 significant digits at the same doubles a(i,j), b_i and V:
+TEST(SearchesTest, SpinodalNearTheCoVolumeIsTheRootOfTheDeterminant) {
+  Composition water{};
+  water[H2O] = 0.95;
+  water[CO2] = 0.05;
+  const struct {
+    Composition x;
+    double V, T;
+  } cases[] = {{Binary(CO2, CH4), 30.569832, 141.767926513006},
+               {Binary(CO2, CH4), 30.5698317652, 141.767926979852},
+               {water, 21.63201, 237.093236098018}};
+  Engine engine;
+  for (const auto& c : cases) {
+    const MixtureTerms m = *MixTerms(engine, c.x);
+    EXPECT_NEAR(SpinodalLadder(m, c.V, kSpinodalStarts, kNoYield), c.T, 1e-10 * c.T) << c.V;
+  }
+}
+
 TEST(SearchesTest, NoStateGivesNoTemperatureAtOnce) {
   Engine engine;
   EXPECT_FALSE(MixTerms(engine, Composition{}).has_value());
@@ -214,6 +235,38 @@ TEST(SearchesTest, FirstGuessWithoutAStateGivesWayToTheOther) {
   ASSERT_TRUE(r.found);
   EXPECT_NEAR(r.volume, 95.96199, 1e-5);
   EXPECT_NEAR(r.kelvin, 250.8313, 1e-4);
+}
+
+// From the window's guesses both criteria hold at 96.66 cm3/mol, 254.09 K and
+// -14.75 MPa, and at 167.17 cm3/mol, 41.79 K and -183.2 MPa for the octane-rich
+// mixture: no state of a fluid. The point reported instead was checked apart
+// (det Q and the cubic form along its null vector change sign across it, in
+// 30-digit arithmetic); for the octane-rich mixture none is found.
+TEST(SearchesTest, NoCriticalPointAtNegativePressure) {
+  Composition x{};
+  x[H2O] = 0.236346;
+  x[CO2] = 0.13363;
+  x[H2S] = 0.083564;
+  x[H2] = 0.114855;
+  x[C3H8] = 0.092581;
+  x[iC5H12] = 0.134055;
+  x[nC6H14] = 0.043932;
+  x[nC8H18] = 0.161037;
+  Composition octane{};
+  octane.fill(0.01);
+  octane[nC8H18] = 0.8;
+  Engine engine;
+  const auto search = [&engine](const Composition& c) {
+    const MixtureTerms m = *MixTerms(engine, c);
+    const PseudoCriticalPoint pseudo = PseudoCritical(m.amix, m.bmix);
+    return CriticalPointSearch(m, pseudo.volume, m.bmix + (pseudo.volume - m.bmix) / 2, kNoYield);
+  };
+  const CriticalSearchResult r = search(x);
+  ASSERT_TRUE(r.found);
+  EXPECT_NEAR(r.volume, 256.834226085, 1e-6);
+  EXPECT_NEAR(r.kelvin, 480.231465963, 1e-6);
+  EXPECT_NEAR(engine.Pressure(x, r.kelvin, r.volume), 8.60856388343, 1e-7);
+  EXPECT_FALSE(search(octane).found);
 }
 
 TEST(SearchesTest, AnalysisStartsAtTheCoVolumePlusFourRounded) {

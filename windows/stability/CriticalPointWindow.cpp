@@ -95,11 +95,13 @@ CriticalPointWindow::CriticalPointWindow() : fw::Window(Layout()) {
 
 // The pseudo-critical point follows the composition on every activation; the
 // first guesses only when the composition changed since they were filled, so
-// that typed guesses survive a visit to another window.
+// that typed guesses survive a visit to another window. A new composition also
+// takes away the critical point of the old one.
 void CriticalPointWindow::Event_Activate() {
   const Composition x = Globals.fraction;
   const bool fillGuesses = guessesFor_ != x;
   guessesFor_ = x;
+  if (fillGuesses) ForgetCriticalPoint();
   if (!AnyComponentPresent(x)) {
     for (const char* field : {"ResultPseudoV", "ResultPseudoT", "ResultPseudoP"})
       Label(field).SetText(kNoSolution);
@@ -166,6 +168,12 @@ void CriticalPointWindow::ShowCriticalPoint(const Composition& x,
     ShowResults(kNoSolution, kNoSolution);
   }
   ShowInKelvin(*this, last_, "ResultT", "StaticText8");
+}
+
+void CriticalPointWindow::ForgetCriticalPoint() {
+  last_.SetMessage({});
+  ShowResults({}, {});
+  ShowTemperature(*this, last_, "ResultT", "StaticText8");
 }
 
 void CriticalPointWindow::ShowResults(const QString& volume, const QString& pressure) {

@@ -29,6 +29,8 @@ class CriticalPointWindow : public fw::Window {
       const stability::MixtureTerms& terms);
   void ShowCriticalPoint(const Composition& x, const stability::CriticalSearchResult& result);
   void ShowResults(const QString& volume, const QString& pressure);
+  // Empties the three result fields, in either unit.
+  void ForgetCriticalPoint();
 
   common::TemperatureResult last_;
   // The composition whose pseudo-critical point filled the first guesses.

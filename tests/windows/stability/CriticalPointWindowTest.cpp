@@ -104,3 +104,21 @@ TEST(CriticalPointWindowTest, PureFluidShowsItsPseudoCriticalPoint) {
   Click(window, "calculate");
   EXPECT_EQ(Text(window, "ResultV"), "no solution");
 }
+
+// The CO2–CH4 point does not stay beside the pseudo-critical values of another
+// composition, nor after the fluid window's clear; it stays while the
+// composition does.
+TEST(CriticalPointWindowTest, NewCompositionTakesAwayTheOldCriticalPoint) {
+  for (const Composition& next : {Pure(N2), Composition{}}) {
+    CriticalPointWindow& window = Open(CarbonDioxideMethane());
+    Click(window, "calculate");
+    Activate(window);  // back from another window, the same composition
+    EXPECT_EQ(Text(window, "ResultT"), Str(250.831275511));
+    Globals.fraction = next;
+    Activate(window);
+    for (const char* field : {"ResultV", "ResultT", "ResultP"})
+      EXPECT_EQ(Text(window, field), "") << field;
+    Click(window, "Celsius");
+    EXPECT_EQ(Text(window, "ResultT"), "");
+  }
+}

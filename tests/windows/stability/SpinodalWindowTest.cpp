@@ -79,3 +79,12 @@ TEST(SpinodalWindowTest, EntryThatIsNoNumberShowsPutNumber) {
     EXPECT_EQ(Text(window, "ResultP"), "");
   }
 }
+
+// CO2–CH4 50/50 a quarter of a millionth of a cm3/mol above its co-volume: the
+// root of det Q computed apart is 141.767926513 K (the window showed 978.4641).
+TEST(SpinodalWindowTest, NearTheCoVolumeShowsTheRootOfTheDeterminant) {
+  Globals.fraction = Mixture({{CO2, 0.5}, {CH4, 0.5}});
+  SpinodalWindow& window = FreshWindow<SpinodalWindow>();
+  Compute(window, "30.569832");
+  EXPECT_EQ(Text(window, "ResultT"), "141.7679");
+}

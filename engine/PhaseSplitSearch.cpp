@@ -5,10 +5,7 @@
 namespace {
 
 // Molar volumes less than 1 % of V_X apart (V_X > 0).
-bool VolumesAlike(const PhasePair& phases) {
-  const double vx = phases.volumeX, vy = phases.volumeY;
-  return vx > 0.0 && std::abs((vx - vy) / vx) < 0.01;
-}
+bool VolumesAlike(double vx, double vy) { return vx > 0.0 && std::abs((vx - vy) / vx) < 0.01; }
 
 // Every component present in z has fractions less than 1e-4 apart in x and y.
 bool FractionsAlike(const Composition& z, const Composition& x, const Composition& y) {
@@ -110,10 +107,7 @@ bool FugacitiesAgree(const Composition& z, const Composition& x, const Compositi
 
 bool TrivialSolutionTest(const Composition& z, const Composition& x, const Composition& y,
                          double volumeX, double volumeY) {
-  PhasePair volumes;
-  volumes.volumeX = volumeX;
-  volumes.volumeY = volumeY;
-  return AnyComponentPresent(z) && VolumesAlike(volumes) && FractionsAlike(z, x, y);
+  return AnyComponentPresent(z) && VolumesAlike(volumeX, volumeY) && FractionsAlike(z, x, y);
 }
 
 PhaseSplit PhaseSplitSearch(Engine& engine, const PhaseSplitStart& start, const PassWork& work,
@@ -138,7 +132,7 @@ PhaseSplit PhaseSplitSearch(Engine& engine, const PhaseSplitStart& start, const 
   // agree to the tolerance all the way as they creep, pass by pass, towards
   // one phase, and no stop among them is a split.
   const auto check = [&] {
-    const bool oneVolume = VolumesAlike(split.phases);
+    const bool oneVolume = VolumesAlike(split.phases.volumeX, split.phases.volumeY);
     const bool oneComposition = FractionsAlike(start.z, split.x, split.y);
     if (oneVolume && !oneComposition) return PassCheck::Unresolvable;
     if (FugacitiesAgree(start.z, split.x, split.y, split.phases, start.grid))

@@ -20,7 +20,8 @@ enum class SearchOutcome {
   Diverged,   // a step above 1e300, or a point or residual that is not finite
   Exhausted,  // 10 001 passes without a stop at a solution
   Stalled,    // no later pass could find more: the secant's two points became one,
-              // or a wait at a residual of 0 left the compositions as they were
+              // a wait at a residual of 0 left the compositions as they were, or
+              // the phases came too near one for equal fugacities to tell them apart
 };
 
 // The largest residual at which a vanishing step stops the search. The

@@ -73,8 +73,7 @@ double A_nn(const MixtureTerms& m, const StateTerms& s, const PairFactors& f, in
   const double bi = m.b[c], bj = m.b[d];
   double value = AttractionNN(m, f, c, d);
   value += (bi + bj) * f.repulsion + bi * bj * f.repulsion2;
-  if (c == d) value += IdealMixing(m, s, c, d);
-  return value;
+  return value + IdealMixing(m, s, c, d);
 }
 
 double A_VVV(const MixtureTerms& m, const StateTerms& s) {

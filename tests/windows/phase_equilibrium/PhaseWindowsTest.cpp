@@ -54,12 +54,17 @@ class PhaseWindowsTest : public AppTest {
   }
   static double Value(const QString& text) { return fw::Val(text).value_or(NAN); }
 
+  // Homogenization with the temperature given in the unit shown.
+  static void FirstApproachAt(BubbleDewPoint& window, const char* temperature, const char* mode) {
+    Enter(window, "dataEntryTh", temperature);
+    Press(window, mode);
+    Press(window, "FirstApproach");
+  }
+
   // Homogenization with the temperature given, in °C.
   static void FirstApproachAtCelsius(BubbleDewPoint& window, const char* celsius, const char* mode) {
     Press(window, "Celsius");
-    Enter(window, "dataEntryTh", celsius);
-    Press(window, mode);
-    Press(window, "FirstApproach");
+    FirstApproachAt(window, celsius, mode);
   }
 
   static void LiquidVapourFirstApproach(LiquidVapourEq& window, const char* volume,
@@ -208,9 +213,7 @@ TEST_F(PhaseWindowsTest, TheMessageNamesThePassesOrAPossibleTrivialSolution) {
   static int calls;
   Accept({{CO2, "0.8"}, {CH4, "0.2"}});
   auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
-  Enter(homogenization, "dataEntryTh", "250");
-  Press(homogenization, "Liquid1");
-  Press(homogenization, "FirstApproach");
+  FirstApproachAt(homogenization, "250", "Liquid1");
   calls = 0;
   SetBackgroundTaskHook([] { ++calls; });
   Press(homogenization, "calculate");
@@ -239,9 +242,7 @@ TEST_F(PhaseWindowsTest, TheMessageNamesThePassesOrAPossibleTrivialSolution) {
 TEST_F(PhaseWindowsTest, TheWaterDewPointOfAGasIsASolution) {
   Accept({{CH4, "0.9957"}, {H2O, "0.0043"}});
   auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
-  Enter(homogenization, "dataEntryTh", "300");
-  Press(homogenization, "Vapour1");
-  Press(homogenization, "FirstApproach");
+  FirstApproachAt(homogenization, "300", "Vapour1");
   EXPECT_EQ(homogenization.Field("dataEntry2").Text(), "0.806098");
   Press(homogenization, "calculate");
   EXPECT_EQ(Shown(homogenization, "Answer"), "8.950067");
@@ -254,9 +255,7 @@ TEST_F(PhaseWindowsTest, TheWaterDewPointOfAGasIsASolution) {
 TEST_F(PhaseWindowsTest, ASplitWithATraceListedFirstIsASolution) {
   Accept({{H2O, "0.00001"}, {CH4, "0.69999"}, {C2H6, "0.3"}});
   auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
-  Enter(homogenization, "dataEntryTh", "200");
-  Press(homogenization, "Liquid1");
-  Press(homogenization, "FirstApproach");
+  FirstApproachAt(homogenization, "200", "Liquid1");
   Press(homogenization, "calculate");
   EXPECT_EQ(Shown(homogenization, "Answer"), "3.753331");
   EXPECT_TRUE(Shown(homogenization, "ResultText").startsWith("Solution after "));
@@ -298,9 +297,7 @@ TEST(PhaseVerdictTest, AFailedRunWhosePhasesLookAlikeHasNoSolution) {
 TEST_F(PhaseWindowsTest, HomogenizationGoesOnFromItsOwnFirstApproachWhateverOthersStore) {
   Start2Window& fluid = Accept({{CO2, "0.8"}, {CH4, "0.2"}});
   auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
-  Enter(homogenization, "dataEntryTh", "250");
-  Press(homogenization, "Liquid1");
-  Press(homogenization, "FirstApproach");
+  FirstApproachAt(homogenization, "250", "Liquid1");
   ASSERT_EQ(homogenization.List("ListBoxPhaseX").ListCount(), 2);
   EXPECT_EQ(homogenization.List("ListBoxPhaseX").Cell(0, 1), "0.8") << "the liquid is the mixture";
 
@@ -359,9 +356,7 @@ TEST_F(PhaseWindowsTest, ARefusedEntryComputesNothingAndLeavesNoEarlierResult) {
   Accept({{CO2, "0.8"}, {CH4, "0.2"}});
   auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
   const auto solve = [&] {
-    Enter(homogenization, "dataEntryTh", "250");
-    Press(homogenization, "Liquid1");
-    Press(homogenization, "FirstApproach");
+    FirstApproachAt(homogenization, "250", "Liquid1");
     Press(homogenization, "calculate");
     ASSERT_EQ(Shown(homogenization, "PhaseX1"), "Phase X, solution");
   };
@@ -522,9 +517,7 @@ TEST_F(PhaseWindowsTest, DISABLED_SaveBothWindowsAfterACalculation) {
   const QString folder = qEnvironmentVariable("VESTREL_PICTURES", QDir::tempPath());
   Accept({{CO2, "0.8"}, {CH4, "0.2"}});
   auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
-  Enter(homogenization, "dataEntryTh", "250");
-  Press(homogenization, "Liquid1");
-  Press(homogenization, "FirstApproach");
+  FirstApproachAt(homogenization, "250", "Liquid1");
   Press(homogenization, "calculate");
   auto& equilibrium = Open<LiquidVapourEq>("LiquidVapour");
   LiquidVapourFirstApproach(equilibrium, "100", "250");

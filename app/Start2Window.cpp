@@ -152,13 +152,22 @@ void Start2Window::continue2_Action() {
     Label("Sum").SetText("adjust fractions!");
     return;
   }
+  Composition z{};
   for (int i = 0; i < ComponentCount; ++i)
-    Globals.fraction[i] = Int64ToDouble(entries_[i]) / Int64ToDouble(Globals.PrecisionFactor);
+    z[i] = Int64ToDouble(entries_[i]) / Int64ToDouble(Globals.PrecisionFactor);
+  StoreComposition(z);
   fw::ShowWindow<Start3Window>();
 }
 
+// The windows that computed from the composition before learn of another one.
+void Start2Window::StoreComposition(const Composition& z) {
+  if (Globals.fraction == z) return;
+  Globals.fraction = z;
+  fw::NotifyCompositionChanged();
+}
+
 void Start2Window::Clear_Action() {
-  Globals.fraction.fill(0.0);
+  StoreComposition(Composition{});
   for (int k = 0; k < ComponentCount; ++k) Field(kRows[k].field).SetText({});
   // Whatever the fields reported while they emptied, the entries are now all 0.
   entries_.fill(0);

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/Globals.h"
 #include "framework/Window.h"
 
 class Start2Window : public fw::Window {
@@ -24,6 +25,7 @@ class Start2Window : public fw::Window {
   void number_TextChange(int k);  // the handler of every entry field, k its component
   void continue2_Action();
   void Clear_Action();
+  void StoreComposition(const Composition& z);
   void ShowSum();
   bool Acceptable() const;
 

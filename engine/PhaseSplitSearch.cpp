@@ -1,5 +1,6 @@
 #include "engine/PhaseSplitSearch.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -7,10 +8,24 @@ namespace {
 // Molar volumes less than 1 % of V_X apart (V_X > 0).
 bool VolumesAlike(double vx, double vy) { return vx > 0.0 && std::abs((vx - vy) / vx) < 0.01; }
 
+// How far apart two fractions may be and still count as one.
+constexpr double kFractionTolerance = 1e-4;
+
 // Every component present in z has fractions less than 1e-4 apart in x and y.
 bool FractionsAlike(const Composition& z, const Composition& x, const Composition& y) {
   for (int i = 0; i < ComponentCount; ++i)
-    if (z[i] > 0.0 && !(std::abs(x[i] - y[i]) < 1e-4)) return false;
+    if (z[i] > 0.0 && !(std::abs(x[i] - y[i]) < kFractionTolerance)) return false;
+  return true;
+}
+
+// Every component present in z has z_i between x_i and y_i, give or take 1e-4.
+bool MixtureBetween(const Composition& z, const Composition& x, const Composition& y) {
+  for (int i = 0; i < ComponentCount; ++i) {
+    if (!(z[i] > 0.0)) continue;
+    const double low = std::min(x[i], y[i]) - kFractionTolerance;
+    const double high = std::max(x[i], y[i]) + kFractionTolerance;
+    if (!(low < z[i] && z[i] < high)) return false;
+  }
   return true;
 }
 
@@ -49,6 +64,7 @@ SecantRun PhaseSplitSecant(double lower, double upper, double f0,
     const bool stops = f == 0.0 || (std::abs(step / u) < 1e-12 && std::abs(f) <= kResidualTolerance);
     const PassCheck found = stops ? check() : PassCheck::Moving;
     if (found == PassCheck::Solution) return {u, pass, SearchOutcome::Converged};
+    if (found == PassCheck::OnePhase) return {u, pass, SearchOutcome::OnePhase};
     // Once the secant's two points are one, every later step is 0: it waits
     // there while the compositions settle, if the point is a root at all.
     const bool collapsed = previous == u;
@@ -107,7 +123,7 @@ bool FugacitiesAgree(const Composition& z, const Composition& x, const Compositi
 
 bool TrivialSolutionTest(const Composition& z, const Composition& x, const Composition& y,
                          double volumeX, double volumeY) {
-  return AnyComponentPresent(z) && VolumesAlike(volumeX, volumeY) && FractionsAlike(z, x, y);
+  return AnyComponentPresent(z) && VolumesAlike(volumeX, volumeY) && MixtureBetween(z, x, y);
 }
 
 PhaseSplit PhaseSplitSearch(Engine& engine, const PhaseSplitStart& start, const PassWork& work,
@@ -130,13 +146,17 @@ PhaseSplit PhaseSplitSearch(Engine& engine, const PhaseSplitStart& start, const 
   // Near a critical point the fugacities of two phases alike in volume differ
   // only in the third power of their difference in composition: such phases
   // agree to the tolerance all the way as they creep, pass by pass, towards
-  // one phase, and no stop among them is a split.
+  // one phase, and no stop among them is a split. One phase taken twice, not
+  // the mixture, agrees with itself: the passes go on from it.
   const auto check = [&] {
-    const bool oneVolume = VolumesAlike(split.phases.volumeX, split.phases.volumeY);
-    const bool oneComposition = FractionsAlike(start.z, split.x, split.y);
-    if (oneVolume && !oneComposition) return PassCheck::Unresolvable;
-    if (FugacitiesAgree(start.z, split.x, split.y, split.phases, start.grid))
+    const PhasePair& phases = split.phases;
+    if (VolumesAlike(phases.volumeX, phases.volumeY)) {
+      if (TrivialSolutionTest(start.z, split.x, split.y, phases.volumeX, phases.volumeY))
+        return PassCheck::OnePhase;
+      if (!FractionsAlike(start.z, split.x, split.y)) return PassCheck::Unresolvable;
+    } else if (FugacitiesAgree(start.z, split.x, split.y, phases, start.grid)) {
       return PassCheck::Solution;
+    }
     const bool settled = nextX == split.x && nextY == split.y;
     return settled ? PassCheck::Settled : PassCheck::Moving;
   };

@@ -21,7 +21,9 @@ enum class SearchOutcome {
   Exhausted,  // 10 001 passes without a stop at a solution
   Stalled,    // no later pass could find more: the secant's two points became one,
               // a wait at a residual of 0 left the compositions as they were, or
-              // the phases came too near one for equal fugacities to tell them apart
+              // the phases came alike in volume on one side of the mixture
+  OnePhase,   // a stop at two phases alike in volume with the mixture between
+              // them: one phase, or the search closing in on one
 };
 
 // The largest residual at which a vanishing step stops the search. The
@@ -54,8 +56,9 @@ enum class PassCheck {
   Solution,  // the phases of the pass are in equilibrium
   Moving,    // not in equilibrium yet; the pass changed the compositions
   Settled,   // not in equilibrium, and the pass left the compositions as they were
-  Unresolvable,  // alike in molar volume but not in composition: so near one phase
-                 // that equal fugacities cannot tell a split from it
+  OnePhase,  // alike in molar volume, the mixture between them (TrivialSolutionTest)
+  Unresolvable,  // alike in molar volume but not in composition, the mixture not
+                 // between them: neither a split nor the mixture as one phase
 };
 
 // The damped secant of the phase searches. It starts at u = upper with the
@@ -65,11 +68,11 @@ enum class PassCheck {
 // residual of 0: no step), puts a new point that is not above 0 at half the
 // point before, then asks `residual` for the residual at the new point and
 // yields once. A residual of 0, or a step that no longer moves the point at a
-// residual near 0, ends the run when `check` finds a solution; otherwise the
-// passes go on. They stop at once as stalled where no later pass could differ:
-// a secant step that leaves the point where it was (its two points are then
-// one, and every later step is 0), a residual of 0 whose pass settled, or a
-// stop that `check` finds unresolvable.
+// residual near 0, ends the run when `check` finds a solution or one phase;
+// otherwise the passes go on. They stop at once as stalled where no later pass
+// could differ: a secant step that leaves the point where it was (its two
+// points are then one, and every later step is 0), a residual of 0 whose pass
+// settled, or a stop that `check` finds unresolvable.
 SecantRun PhaseSplitSecant(double lower, double upper, double f0,
                            const std::function<double(double u)>& residual,
                            const std::function<PassCheck()>& check, const Yield& yield);
@@ -107,11 +110,13 @@ void CompositionStep(const Composition& z, const Composition& K, double split, C
 bool FugacitiesAgree(const Composition& z, const Composition& x, const Composition& y,
                      const PhasePair& phases, double grid);
 
-// True when the two phases are one: their molar volumes differ by less than
-// 1 % of V_X (V_X > 0) and every component present in z has fractions less
-// than 1e-4 apart in them. A split into two different phases is no trivial
-// solution, whichever component comes first. False for a composition with no
-// component present.
+// True when the two phases are one, or closing in on one: their molar volumes
+// differ by less than 1 % of V_X (V_X > 0), and the mixture lies between them,
+// each present component's z_i within 1e-4 of the range its x_i and y_i span.
+// Near one phase the searches hold the mixture between the two (one of them is
+// the mixture itself in a homogenization search). Two phases alike in volume
+// on one side of the mixture are no solution of any kind. False for a
+// composition with no component present.
 bool TrivialSolutionTest(const Composition& z, const Composition& x, const Composition& y,
                          double volumeX, double volumeY);
 

@@ -315,6 +315,10 @@ void Window::RunEventActivate() {
   QTimer::singleShot(0, this, [this] { RunEventActivate(); });
 }
 
+void Window::CompositionChanged() {
+  Run([this] { Event_CompositionChanged(); return true; }, false);
+}
+
 void Window::OnAction(std::string_view control, std::function<void()> handler) {
   auto call = [this, handler = std::move(handler)] {
     Run([&] { handler(); return true; }, false);
@@ -425,6 +429,10 @@ Window* OpenWindow(std::string_view className) {
 }
 
 std::vector<Window*> OpenWindows() { return Registry(); }
+
+void NotifyCompositionChanged() {
+  for (Window* window : OpenWindows()) window->CompositionChanged();
+}
 
 void DestroyAllWindows() {
   const std::vector<Window*> open = Registry();

@@ -73,12 +73,17 @@ class Window : public QWidget {
   // True while one of this window's handlers runs.
   bool HandlerRunning() const;
 
+  // Runs Event_CompositionChanged (see NotifyCompositionChanged).
+  void CompositionChanged();
+
   QMenuBar& MenuBar() const;
 
  protected:
   // Window events, called by the framework on the window itself.
   virtual void Event_Activate() {}  // each time the window becomes the active window
   virtual void Event_Resizing() {}  // while the user changes its height
+  // After the fluid window has stored another composition, or cleared it.
+  virtual void Event_CompositionChanged() {}
 
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -106,6 +111,9 @@ class Window : public QWidget {
 // The registry of open windows, one per class name.
 Window* OpenWindow(std::string_view className);
 std::vector<Window*> OpenWindows();  // in the order they were opened
+// Tells every open window that the shared composition has changed, so that
+// none goes on showing or computing from the one before.
+void NotifyCompositionChanged();
 // Destroys every open window at once (the exit steps).
 void DestroyAllWindows();
 

@@ -153,19 +153,38 @@ void BubbleDewPoint::ShowPhaseCaptions() {
   Label("PhaseY1").SetText(QStringLiteral("Phase Y"));
 }
 
-void BubbleDewPoint::EmptyResults() {
+// The result area, but for the captions of the phases.
+void BubbleDewPoint::EmptyResultArea() {
   EmptyPhaseLists(*this);
   Label("ResultText").SetText({});
   Label("Answer").SetText({});
+}
+
+void BubbleDewPoint::EmptyResults() {
+  EmptyResultArea();
   ShowPhaseCaptions();
+}
+
+// The first approach, its edits and the results that came from it go together.
+void BubbleDewPoint::ForgetFirstApproach() {
+  EmptyResultArea();
+  lists_.Clear();
+  start_.reset();
+  Field("dataEntry2").SetText({});
 }
 
 // A first approach that computes nothing leaves nothing to go on from.
 void BubbleDewPoint::RefuseFirstApproach(const QString& message) {
-  EmptyResults();
-  lists_.Clear();
-  start_.reset();
+  ForgetFirstApproach();
+  ShowPhaseCaptions();
   Field("dataEntry2").SetText(message);
+}
+
+// What was computed for a composition the fluid window no longer holds goes.
+void BubbleDewPoint::Event_CompositionChanged() {
+  if (!start_ || start_->z == Globals.fraction) return;
+  ForgetFirstApproach();
+  ShowPhaseCaptions();
 }
 
 // A calculate that computes nothing leaves no result of the one before.
@@ -204,8 +223,10 @@ void BubbleDewPoint::FirstApproach_Action() {
 // A start not above 0 (MPa or K) is no state: the search would begin there.
 void BubbleDewPoint::calculate_Action() {
   if (searching_) return;
+  Event_CompositionChanged();
   const std::optional<double> first = fw::Val(Field("dataEntry2").Text());
   if (!first || !lists_.AllNumbers()) return RefuseCalculation(kPutNumber);
+  if (!AnyComponentPresent(Globals.fraction)) return RefuseCalculation(kNoSolution);
   if (!start_) {
     EmptyResults();
     return Label("ResultText").SetText(kSearchFailed);
@@ -230,7 +251,7 @@ void BubbleDewPoint::calculate_Action() {
   lists_.Hold(found.x, found.y);  // a second calculate goes on from here
 
   ShowPhaseSplit(*this, found, setup.z);
-  const Verdict verdict = Judge(found, setup.z);
+  const Verdict verdict = Judge(found);
   Label("ResultText").SetText(VerdictText(verdict, found.run));
   if (verdict == Verdict::Solution) MarkSolutionPhase(liquidMode, vapourMode, found.phases);
 }
@@ -247,14 +268,10 @@ void BubbleDewPoint::MarkSolutionPhase(bool liquidMode, bool vapourMode, const P
 
 void BubbleDewPoint::Clear_Action() {
   if (searching_) return;
-  for (const char* field : {"dataEntryTh", "dataEntryPh", "dataEntry2"}) Field(field).SetText({});
-  Label("Answer").SetText({});
-  Label("ResultText").SetText({});
+  for (const char* field : {"dataEntryTh", "dataEntryPh"}) Field(field).SetText({});
   RadioOf("Liquid1").SetValue(false);
   RadioOf("Vapour1").SetValue(false);
   Control("ImageWell3").hide();
   Control("ImageWell4").hide();
-  EmptyPhaseLists(*this);
-  lists_.Clear();
-  start_.reset();  // nothing shown is left to go on from
+  ForgetFirstApproach();  // nothing shown is left to go on from
 }

@@ -21,6 +21,7 @@ class BubbleDewPoint : public fw::Window {
 
  protected:
   void Event_Resizing() override;
+  void Event_CompositionChanged() override;
 
  private:
   // What this window's last first approach started from; its compositions are
@@ -43,7 +44,9 @@ class BubbleDewPoint : public fw::Window {
   double Split() const;
   void ShowPhaseCaptions();
   void MarkSolutionPhase(bool liquidMode, bool vapourMode, const PhasePair& phases);
+  void EmptyResultArea();
   void EmptyResults();
+  void ForgetFirstApproach();
   void RefuseFirstApproach(const QString& message);
   void RefuseCalculation(const QString& message);
   void NameSoughtQuantity(const QString& quantity, const QString& unit);

@@ -115,13 +115,24 @@ void LiquidVapourEq::FailAtOnce() {
   Label("ResultText").SetText(kSearchFailed);
 }
 
-// A first approach that computes nothing leaves nothing to go on from.
-void LiquidVapourEq::RefuseFirstApproach(const QString& message) {
+// The first approach, its edits and the results that came from it go together.
+void LiquidVapourEq::ForgetFirstApproach() {
   EmptyResults();
   lists_.Clear();
   start_.reset();
+  Field("dataEntry2").SetText({});
   Field("dataEntry3").SetText({});
+}
+
+// A first approach that computes nothing leaves nothing to go on from.
+void LiquidVapourEq::RefuseFirstApproach(const QString& message) {
+  ForgetFirstApproach();
   Field("dataEntry2").SetText(message);
+}
+
+// What was computed for a composition the fluid window no longer holds goes.
+void LiquidVapourEq::Event_CompositionChanged() {
+  if (start_ && start_->z != Globals.fraction) ForgetFirstApproach();
 }
 
 // A calculate that computes nothing leaves no result of the one before.
@@ -167,11 +178,13 @@ void LiquidVapourEq::CalFirstApproach_Action() {
 // start pressure not above 0 MPa is no state to search at.
 void LiquidVapourEq::calculate_Action() {
   if (searching_) return;
+  Event_CompositionChanged();
   const std::optional<double> volume = fw::Val(Field("dataEntry").Text());
   const std::optional<double> kelvin = EnteredKelvin(*this, "dataEntry1");
   const std::optional<double> pressure = fw::Val(Field("dataEntry2").Text());
   const std::optional<double> fraction = fw::Val(Field("dataEntry3").Text());
   if (!volume || !kelvin || !pressure || !fraction) return RefuseCalculation(kPutNumber);
+  if (!AnyComponentPresent(Globals.fraction)) return RefuseCalculation(kNoSolution);
   if (!start_) return FailAtOnce();
   if (!(*volume > Globals.CoVolume(start_->z)) || !(*kelvin > 0.0) || !(*pressure > 0.0))
     return RefuseCalculation(kNoSolution);
@@ -184,7 +197,7 @@ void LiquidVapourEq::calculate_Action() {
   start_->K = found.split.phases.K;  // a second calculate goes on from here
 
   // Two phases that are one take no share of the volume each.
-  const Verdict verdict = Judge(found.split, setup.z);
+  const Verdict verdict = Judge(found.split);
   if (verdict == Verdict::Trivial) {
     List("ListBoxFracX").DeleteAllRows();
     List("ListBoxFracY").DeleteAllRows();
@@ -200,9 +213,6 @@ void LiquidVapourEq::calculate_Action() {
 
 void LiquidVapourEq::Clear_Action() {
   if (searching_) return;
-  for (const char* field : {"dataEntry", "dataEntry1", "dataEntry2", "dataEntry3"})
-    Field(field).SetText({});
-  EmptyResults();
-  lists_.Clear();
-  start_.reset();  // nothing shown is left to go on from
+  for (const char* field : {"dataEntry", "dataEntry1"}) Field(field).SetText({});
+  ForgetFirstApproach();  // nothing shown is left to go on from
 }

@@ -22,6 +22,7 @@ class LiquidVapourEq : public fw::Window {
 
  protected:
   void Event_Resizing() override;
+  void Event_CompositionChanged() override;
 
  private:
   // What this window's search goes on from: the mixture of its last first
@@ -36,6 +37,7 @@ class LiquidVapourEq : public fw::Window {
   void Clear_Action();
 
   void EmptyResults();
+  void ForgetFirstApproach();
   void FailAtOnce();
   void RefuseFirstApproach(const QString& message);
   void RefuseCalculation(const QString& message);

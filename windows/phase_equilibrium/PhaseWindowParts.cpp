@@ -62,11 +62,8 @@ void ShowPhaseSplit(fw::Window& window, const PhaseSplit& split, const Compositi
   });
 }
 
-Verdict Judge(const PhaseSplit& split, const Composition& z) {
-  const bool trivial =
-      split.run.Converged() &&
-      TrivialSolutionTest(z, split.x, split.y, split.phases.volumeX, split.phases.volumeY);
-  if (trivial) return Verdict::Trivial;
+Verdict Judge(const PhaseSplit& split) {
+  if (split.run.outcome == SearchOutcome::OnePhase) return Verdict::Trivial;
   return split.run.Failed() ? Verdict::NoSolution : Verdict::Solution;
 }
 

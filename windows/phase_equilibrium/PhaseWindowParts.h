@@ -38,9 +38,9 @@ void ShowPhaseSplit(fw::Window& window, const PhaseSplit& split, const Compositi
 
 enum class Verdict { Solution, NoSolution, Trivial };
 
-// A failed run has no solution, unless it converged (in its first pass) and
-// the two phases may be one; a converged run whose phases may be one is trivial.
-Verdict Judge(const PhaseSplit& split, const Composition& z);
+// A run that stopped at one phase (in any pass) is trivial; a failed run has no
+// solution.
+Verdict Judge(const PhaseSplit& split);
 
 // "Solution after <n> iterations", or the failure or trivial-solution message.
 QString VerdictText(Verdict verdict, const SecantRun& run);

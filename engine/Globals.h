@@ -187,6 +187,9 @@ class Engine {
   // components, each at its own vapour-like (P below its saturation pressure)
   // or liquid-like root. 0 for a pure substance; M for a kind outside 0..5.
   // NaN when a present component has no real root above its co-volume at T, P.
+  // Of kind 0, M is a molar volume of the mixture at T and P, as the callers
+  // pass it; where the volumes are of the size of R·T/P the difference is taken
+  // without cancelling them, and NaN stands for a result with no digit.
   double Excess(int kind, const Composition& x, double T, double P, double M);
 
  private:

@@ -160,6 +160,63 @@ Function FunctionOfExcessKind(int kind) {
   }
 }
 
+// A sum of molar volumes (cm3/mol) and the size of its rounding error.
+struct VolumeSum {
+  double value = 0.0;
+  double error = 0.0;
+  void Add(double weight, double term, double termError) {
+    value += weight * term;
+    error += std::abs(weight) * termError;
+  }
+};
+
+constexpr double unitRoundoff = std::numeric_limits<double>::epsilon();
+
+// The error of a root of the cubic: a few units in its last place.
+double RootError(double V) { return 4.0 * unitRoundoff * std::abs(V); }
+
+// R·T/P - (V - b) at a root V of the cubic of (a, b) at T and P, cm3/mol: there
+// P + A = R·T/(V - b) with A = a/(√T·V·(V + b)), so it is A·(V - b)/P, of the
+// size of the second virial coefficient where R·T/P and V are huge. P·V stays
+// near R·T however small P is, so nothing overflows.
+double Departure(double a, double b, double T, double P, double V) {
+  return a / std::sqrt(T) * ((V - b) / (V + b)) / (P * V);
+}
+
+// The departure's rounding, and what V's own error becomes through V - b.
+double DepartureError(double departure, double b, double V) {
+  return unitRoundoff * std::abs(departure) * (8.0 + 4.0 * std::abs(V / (V - b)));
+}
+
+// M - Σ x_i V_i, cm3/mol. At low pressure both are of the size of R·T/P, and at
+// high temperature far above the co-volumes: their difference keeps no digit.
+// Where M is a root of the mixture's cubic it is also Σ x_i D_i - D_M, with D
+// the Departure of each volume: the R·T/P terms cancel as the fractions sum to
+// one, and the co-volumes as they mix linearly. That form is taken where it
+// holds more digits and agrees with the plain difference (so M is a root);
+// a result within its own rounding error of 0 has no digit and is NaN.
+double ExcessVolume(Engine& engine, const Composition& x, double T, double P, double M) {
+  const mixture::ComponentParameters& p = mixture::Parameters();
+  const mixture::Mixed mixed = mixture::Mix(x);
+  VolumeSum plain, departures;
+  plain.Add(1.0, M, RootError(M));
+  const double mixtureDeparture = Departure(mixed.a, mixed.b, T, P, M);
+  departures.Add(-1.0, mixtureDeparture, DepartureError(mixtureDeparture, mixed.b, M));
+  for (int i = 0; i < ComponentCount; ++i) {
+    RuntimeBackgroundTask();
+    if (!PositiveAtFixedPoint(engine.PrecisionFactor, x[i])) continue;
+    const double Vi = PureVolume(engine, i, T, P);
+    if (Vi == 0.0) return noValue;  // the pure component has no state at T and P
+    plain.Add(-x[i], Vi, RootError(Vi));
+    const double Di = Departure(p.a[i][i], p.b[i], T, P, Vi);
+    departures.Add(x[i], Di, DepartureError(Di, p.b[i], Vi));
+  }
+  const bool departuresHold = departures.error < plain.error &&
+                              std::abs(departures.value - plain.value) <= plain.error + departures.error;
+  const VolumeSum& best = departuresHold ? departures : plain;
+  return std::abs(best.value) > best.error ? best.value : noValue;
+}
+
 }  // namespace
 
 double Engine::Excess(int kind, const Composition& x, double T, double P, double M) {
@@ -167,11 +224,11 @@ double Engine::Excess(int kind, const Composition& x, double T, double P, double
   for (int i = 0; i < ComponentCount; ++i)
     if (WholeAtFixedPoint(PrecisionFactor, x[i])) return 0.0;  // a pure substance has no excess
   if (kind < VolumeExcess || kind > GibbsExcess) return M;
+  if (kind == VolumeExcess) return ExcessVolume(*this, x, T, P, M);
 
   const mixture::ComponentParameters& p = mixture::Parameters();
   // Every pure component's ideal-gas values at T, worked out once for all.
-  const ideal_gas::PureValues ideal = kind != VolumeExcess && T > 0.0 ? ideal_gas::PureValuesAt(T)
-                                                                      : ideal_gas::PureValues{};
+  const ideal_gas::PureValues ideal = T > 0.0 ? ideal_gas::PureValuesAt(T) : ideal_gas::PureValues{};
   const Function f = FunctionOfExcessKind(kind);
   double excess = M;
   for (int i = 0; i < ComponentCount; ++i) {
@@ -179,14 +236,10 @@ double Engine::Excess(int kind, const Composition& x, double T, double P, double
     if (!PositiveAtFixedPoint(PrecisionFactor, x[i])) continue;
     const double Vi = PureVolume(*this, i, T, P);
     if (Vi == 0.0) return noValue;  // the pure component has no state at T and P
-    double pure = Vi;
-    if (kind != VolumeExcess) {
-      const State s{p.a[i][i], p.b[i], T, Vi};
-      const IdealParts parts{ideal.enthalpy[i], ideal.entropy[i], NeedsEntropy(f) ? MixingTerm(1.0, T, Vi) : 0.0};
-      const std::optional<double> guarded = ValueWithoutState(f, s);
-      pure = guarded ? *guarded : Evaluate(f, s, parts);
-    }
-    excess -= x[i] * pure;
+    const State s{p.a[i][i], p.b[i], T, Vi};
+    const IdealParts parts{ideal.enthalpy[i], ideal.entropy[i], NeedsEntropy(f) ? MixingTerm(1.0, T, Vi) : 0.0};
+    const std::optional<double> guarded = ValueWithoutState(f, s);
+    excess -= x[i] * (guarded ? *guarded : Evaluate(f, s, parts));
     if (kind == EntropyExcess) excess += R * x[i] * std::log(x[i]);
     if (kind == HelmholtzExcess || kind == GibbsExcess) excess -= R * T * x[i] * std::log(x[i]);
   }

@@ -94,6 +94,28 @@ TEST(Excess, KindsAgreeOverManyMixtures) {
   EXPECT_GT(checked, 100);
 }
 
+// Where the volumes are of the size of R·T/P (low pressure, high temperature)
+// the excess volume tends to the difference of second virial coefficients,
+// -(a - Σ x_i a_ii)/(R·T^1.5), 17.0671124217 at 300 K: the huge volumes
+// cancel without a trace. At 10 MPa it is -43.0310292009 (the cubics solved to
+// 50 digits).
+TEST(Excess, VolumeKeepsItsDigitsWhereTheVolumesAreHuge) {
+  Engine engine;
+  const Composition x = engine_test::Mixture({{H2O, 0.2}, {CO2, 0.5}, {CH4, 0.3}});
+  const auto excessAt = [&](double T, double P) {
+    CubicRoots roots = engine.Volume(x, T, P);
+    return engine.Excess(VolumeKind, x, T, P, engine.VolumeChoice(roots, 0));
+  };
+  double linear = 0.0;
+  const double mixed = engine.aMixture(x);
+  for (int i : {H2O, CO2, CH4}) linear += x[i] * engine.a[i][i];
+  const auto virialLimit = [&](double T) { return -(mixed - linear) / (R * T * std::sqrt(T)); };
+  for (double P : {1e-12, 1e-20, 1e-200})
+    EXPECT_NEAR(excessAt(300.0, P), virialLimit(300.0), 1e-9 * virialLimit(300.0)) << P;
+  EXPECT_NEAR(excessAt(1e15, 10.0), virialLimit(1e15), 1e-9 * virialLimit(1e15));
+  EXPECT_NEAR(excessAt(300.0, 10.0), -43.0310292009, 1e-8);
+}
+
 TEST(Excess, VanishesForAnIdealGasMixture) {
   Engine engine;
   const Composition x = Binary(He, 0.4, Ne);

@@ -26,7 +26,9 @@ Matrix SpinodalMatrix(const MixtureTerms& m, double T, double V);
 // every entry, and det Q is what is left after those terms cancel: near the
 // co-volume nothing is left but rounding. Here that term is R·T/u² in entry
 // (0,0) alone and −R·T/u in the rest of row and column 0, so det keeps its
-// digits however close V is to b (u in cm3/mol).
+// digits however close V is to b (u in cm3/mol). Take it where only det Q
+// counts (the spinodal search), and SpinodalMatrix where the entries in V and
+// the amounts are wanted (cofactors, the critical matrix).
 Matrix SpinodalMatrixOverFreeVolume(const MixtureTerms& m, double T, double V);
 
 // Every third derivative at one state, indexed by present component.

@@ -96,10 +96,7 @@ void Isochore::Export_Action() {
   const IsochorePlan plan = CheckedPlan(IsochoreStart::Export);
   if (!plan.Ok()) return;
   const std::optional<IsochoreVolume>& state = LastIsochoreVolume();
-  if (!state) {
-    ShowNoVolume();
-    return ExportFailed();
-  }
+  if (!state) return ExportFailed();
   const QStringList lines = IsochoreFileLines(IsochoreRows(*state, plan.kelvins));
   if (!WriteIsochoreFile(IsochoreFileName(state->volume), lines)) ExportFailed();
 }

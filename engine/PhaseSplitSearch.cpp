@@ -18,13 +18,20 @@ bool FractionsAlike(const Composition& z, const Composition& x, const Compositio
   return true;
 }
 
-// Every component present in z has z_i between x_i and y_i, give or take 1e-4.
-bool MixtureBetween(const Composition& z, const Composition& x, const Composition& y) {
+// How far from the mixture's fractions two phases alike in volume may lie and
+// still be taken for one phase closing in on it. Within it, fugacities cannot
+// tell a split from one phase (near a critical point they differ only in the
+// third power of the phases' difference in composition); beyond it, equal
+// fugacities are a split, however alike the volumes.
+constexpr double kNearTheMixture = 0.01;
+
+// Every component present in z has fractions within kNearTheMixture of z_i in
+// both phases.
+bool NearTheMixture(const Composition& z, const Composition& x, const Composition& y) {
   for (int i = 0; i < ComponentCount; ++i) {
     if (!(z[i] > 0.0)) continue;
-    const double low = std::min(x[i], y[i]) - kFractionTolerance;
-    const double high = std::max(x[i], y[i]) + kFractionTolerance;
-    if (!(low < z[i] && z[i] < high)) return false;
+    if (!(std::abs(x[i] - z[i]) <= kNearTheMixture && std::abs(y[i] - z[i]) <= kNearTheMixture))
+      return false;
   }
   return true;
 }
@@ -69,8 +76,7 @@ SecantRun PhaseSplitSecant(double lower, double upper, double f0,
     // there while the compositions settle, if the point is a root at all.
     const bool collapsed = previous == u;
     const bool waiting = collapsed || f == 0.0;
-    if ((collapsed && !stops) || (waiting && found == PassCheck::Settled) ||
-        found == PassCheck::Unresolvable)
+    if ((collapsed && !stops) || (waiting && found == PassCheck::Settled))
       return {u, pass, SearchOutcome::Stalled};
   }
   return {u, kLastPass, SearchOutcome::Exhausted};
@@ -123,7 +129,7 @@ bool FugacitiesAgree(const Composition& z, const Composition& x, const Compositi
 
 bool TrivialSolutionTest(const Composition& z, const Composition& x, const Composition& y,
                          double volumeX, double volumeY) {
-  return AnyComponentPresent(z) && VolumesAlike(volumeX, volumeY) && MixtureBetween(z, x, y);
+  return AnyComponentPresent(z) && VolumesAlike(volumeX, volumeY) && NearTheMixture(z, x, y);
 }
 
 PhaseSplit PhaseSplitSearch(Engine& engine, const PhaseSplitStart& start, const PassWork& work,
@@ -143,20 +149,16 @@ PhaseSplit PhaseSplitSearch(Engine& engine, const PhaseSplitStart& start, const 
     split.phases = EvaluatePhases(engine, split.x, split.y, split.T, split.P);
     return work(split.phases, nextX, nextY);
   };
-  // Near a critical point the fugacities of two phases alike in volume differ
-  // only in the third power of their difference in composition: such phases
-  // agree to the tolerance all the way as they creep, pass by pass, towards
-  // one phase, and no stop among them is a split. One phase taken twice, not
-  // the mixture, agrees with itself: the passes go on from it.
+  // One phase taken twice, not the mixture, agrees with itself: no split, and
+  // the passes go on from it.
   const auto check = [&] {
     const PhasePair& phases = split.phases;
-    if (VolumesAlike(phases.volumeX, phases.volumeY)) {
-      if (TrivialSolutionTest(start.z, split.x, split.y, phases.volumeX, phases.volumeY))
-        return PassCheck::OnePhase;
-      if (!FractionsAlike(start.z, split.x, split.y)) return PassCheck::Unresolvable;
-    } else if (FugacitiesAgree(start.z, split.x, split.y, phases, start.grid)) {
+    if (TrivialSolutionTest(start.z, split.x, split.y, phases.volumeX, phases.volumeY))
+      return PassCheck::OnePhase;
+    const bool onePhaseTwice = VolumesAlike(phases.volumeX, phases.volumeY) &&
+                               FractionsAlike(start.z, split.x, split.y);
+    if (!onePhaseTwice && FugacitiesAgree(start.z, split.x, split.y, phases, start.grid))
       return PassCheck::Solution;
-    }
     const bool settled = nextX == split.x && nextY == split.y;
     return settled ? PassCheck::Settled : PassCheck::Moving;
   };

@@ -20,10 +20,9 @@ enum class SearchOutcome {
   Diverged,   // a step above 1e300, or a point or residual that is not finite
   Exhausted,  // 10 001 passes without a stop at a solution
   Stalled,    // no later pass could find more: the secant's two points became one,
-              // a wait at a residual of 0 left the compositions as they were, or
-              // the phases came alike in volume on one side of the mixture
-  OnePhase,   // a stop at two phases alike in volume with the mixture between
-              // them: one phase, or the search closing in on one
+              // or a wait at a residual of 0 left the compositions as they were
+  OnePhase,   // a stop at two phases alike in volume and near the mixture: one
+              // phase, or the search closing in on one (TrivialSolutionTest)
 };
 
 // The largest residual at which a vanishing step stops the search. The
@@ -56,9 +55,7 @@ enum class PassCheck {
   Solution,  // the phases of the pass are in equilibrium
   Moving,    // not in equilibrium yet; the pass changed the compositions
   Settled,   // not in equilibrium, and the pass left the compositions as they were
-  OnePhase,  // alike in molar volume, the mixture between them (TrivialSolutionTest)
-  Unresolvable,  // alike in molar volume but not in composition, the mixture not
-                 // between them: neither a split nor the mixture as one phase
+  OnePhase,  // alike in molar volume and near the mixture (TrivialSolutionTest)
 };
 
 // The damped secant of the phase searches. It starts at u = upper with the
@@ -71,8 +68,8 @@ enum class PassCheck {
 // residual near 0, ends the run when `check` finds a solution or one phase;
 // otherwise the passes go on. They stop at once as stalled where no later pass
 // could differ: a secant step that leaves the point where it was (its two
-// points are then one, and every later step is 0), a residual of 0 whose pass
-// settled, or a stop that `check` finds unresolvable.
+// points are then one, and every later step is 0), or a residual of 0 whose
+// pass settled.
 SecantRun PhaseSplitSecant(double lower, double upper, double f0,
                            const std::function<double(double u)>& residual,
                            const std::function<PassCheck()>& check, const Yield& yield);
@@ -111,12 +108,12 @@ bool FugacitiesAgree(const Composition& z, const Composition& x, const Compositi
                      const PhasePair& phases, double grid);
 
 // True when the two phases are one, or closing in on one: their molar volumes
-// differ by less than 1 % of V_X (V_X > 0), and the mixture lies between them,
-// each present component's z_i within 1e-4 of the range its x_i and y_i span.
-// Near one phase the searches hold the mixture between the two (one of them is
-// the mixture itself in a homogenization search). Two phases alike in volume
-// on one side of the mixture are no solution of any kind. False for a
-// composition with no component present.
+// differ by less than 1 % of V_X (V_X > 0), and every present component's
+// fractions in both lie within 0.01 of the mixture's. Phases alike in volume
+// but farther apart are a split where their fugacities agree (a liquid and a
+// dense gas can share a molar volume), and no solution of any kind where they
+// are one phase that is not the mixture. False for a composition with no
+// component present.
 bool TrivialSolutionTest(const Composition& z, const Composition& x, const Composition& y,
                          double volumeX, double volumeY);
 

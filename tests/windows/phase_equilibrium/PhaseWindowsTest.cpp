@@ -280,6 +280,18 @@ TEST_F(PhaseWindowsTest, OnePhaseIsAPossibleTrivialSolutionWithoutVolumeFraction
   }
 }
 
+// Near its critical point a dew point search of this mixture creeps towards
+// one phase, the incipient liquid closing in on the vapour.
+TEST_F(PhaseWindowsTest, ADewPointSearchThatCreepsToOnePhaseIsAPossibleTrivialSolution) {
+  Accept({{O2, "0.8133"}, {iC5H12, "0.1867"}});
+  auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
+  FirstApproachAt(homogenization, "232", "Vapour1");
+  Press(homogenization, "calculate");
+  EXPECT_EQ(Shown(homogenization, "ResultText"),
+            "Possible trivial solution, optional: adjust First Approach and try again");
+  EXPECT_EQ(Shown(homogenization, "PhaseY1"), "Phase Y");
+}
+
 // Both phases start as methane alone, alike in volume but not the mixture: no
 // trivial solution. The search goes on to the split that the first approach
 // of the window finds, 3.36161 MPa.

@@ -1,6 +1,5 @@
 #include "engine/PhaseSplitSearch.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -8,13 +7,10 @@ namespace {
 // Molar volumes less than 1 % of V_X apart (V_X > 0).
 bool VolumesAlike(double vx, double vy) { return vx > 0.0 && std::abs((vx - vy) / vx) < 0.01; }
 
-// How far apart two fractions may be and still count as one.
-constexpr double kFractionTolerance = 1e-4;
-
 // Every component present in z has fractions less than 1e-4 apart in x and y.
 bool FractionsAlike(const Composition& z, const Composition& x, const Composition& y) {
   for (int i = 0; i < ComponentCount; ++i)
-    if (z[i] > 0.0 && !(std::abs(x[i] - y[i]) < kFractionTolerance)) return false;
+    if (z[i] > 0.0 && !(std::abs(x[i] - y[i]) < 1e-4)) return false;
   return true;
 }
 

@@ -283,11 +283,29 @@ bool SameKinds(const CubicRoots& r1, const CubicRoots& r2) {
 
 constexpr double notARoot = std::numeric_limits<double>::quiet_NaN();
 
-// Replaces root k by what its verdict makes of it: a root within rounding of b
-// shows as b, which no property takes for a state, and a non-root as NaN.
-void Mark(CubicRoots& roots, int k, Verdict verdict, double b) {
-  if (verdict == Verdict::AtCoVolume) roots[0][k] = b;
-  if (verdict == Verdict::NotARoot) roots[0][k] = notARoot;
+// What stands for a root judged no root: one within rounding of b shows as b,
+// which no property takes for a state, and one that is no root at all as NaN.
+double Mark(Verdict verdict, double b) { return verdict == Verdict::AtCoVolume ? b : notARoot; }
+
+using Verdicts = std::array<Verdict, 3>;
+
+// The roots where some usual root is no root: the roots rebuilt from the
+// largest ones take the place of all but the usual states (whose digits the
+// phase searches rely on), or of all when the two disagree on which are real.
+CubicRoots RebuiltBesideTheUsualStates(const StateCubic& s, const CubicRoots& closedForm,
+                                       CubicRoots roots, const Verdicts& verdicts) {
+  const CubicRoots rebuilt = RootsFromTheLargest(s, closedForm);
+  const bool sameKinds = SameKinds(roots, rebuilt);
+  for (int k = 0; k < 3; ++k) {
+    const bool usualState =
+        sameKinds && verdicts[k] == Verdict::Root && roots[1][k] == 0.0 && roots[0][k] > s.b;
+    if (usualState) continue;
+    roots[0][k] = rebuilt[0][k];
+    roots[1][k] = rebuilt[1][k];
+    const Verdict verdict = PolishAndJudge(s, roots, k);
+    if (verdict != Verdict::Root) roots[0][k] = Mark(verdict, s.b);
+  }
+  return roots;
 }
 
 }  // namespace
@@ -308,7 +326,7 @@ CubicRoots RedlichKwongRoots(double a, double b, double T, double P) {
   if (!s.Finite()) return {{{notARoot, notARoot, notARoot}, {notARoot, notARoot, notARoot}}};
   const CubicRoots closedForm = s.ClosedFormRoots();
   CubicRoots roots = UsualRoots(s, closedForm);
-  std::array<Verdict, 3> verdicts;
+  Verdicts verdicts;
   bool allRoots = true;
   for (int k = 0; k < 3; ++k) {
     // The second of a complex pair has the verdict of the first.
@@ -318,21 +336,7 @@ CubicRoots RedlichKwongRoots(double a, double b, double T, double P) {
     allRoots = allRoots && verdicts[k] == Verdict::Root;
   }
   if (allRoots) return roots;
-
-  // Some usual root does not solve the cubic. The roots rebuilt from the
-  // largest ones take the place of all but the usual states (whose digits the
-  // phase searches rely on), or of all when the two disagree on which are real.
-  CubicRoots rebuilt = RootsFromTheLargest(s, closedForm);
-  const bool sameKinds = SameKinds(roots, rebuilt);
-  for (int k = 0; k < 3; ++k) {
-    const bool usualState =
-        sameKinds && verdicts[k] == Verdict::Root && roots[1][k] == 0.0 && roots[0][k] > b;
-    if (usualState) continue;
-    roots[0][k] = rebuilt[0][k];
-    roots[1][k] = rebuilt[1][k];
-    Mark(roots, k, PolishAndJudge(s, roots, k), b);
-  }
-  return roots;
+  return RebuiltBesideTheUsualStates(s, closedForm, roots, verdicts);
 }
 
 CubicRoots Engine::Volume(const Composition& x, double T, double P) {

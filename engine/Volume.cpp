@@ -165,36 +165,38 @@ struct StateCubic {
 };
 
 // A real root polished on the pressure: V (cm3/mol), the residual P(V) - P
-// there and the size that the residual is judged against (MPa), which is 0
-// where the polish did not take the slope at V.
+// there and a size to judge that residual against (MPa), which is 0 where the
+// polish did not take the slope at V.
 struct Polished {
   double V, residual, size;
 };
 
-// Both terms of the pressure at V, |P|, and V times both terms of the slope.
-double ResidualSize(const StateCubic& s, double V, const RedlichKwongTerms& pressure,
-                    const RedlichKwongTerms& slope) {
-  return pressure.repulsion + pressure.attraction + std::abs(s.P) +
-         V * (slope.repulsion + slope.attraction);
+// P(V) - P, MPa.
+double Residual(const StateCubic& s, double V) {
+  const RedlichKwongTerms pressure = RedlichKwongPressureTerms(s.a, s.b, s.T, s.sqrtT, V);
+  return pressure.repulsion - pressure.attraction - s.P;
+}
+
+// |P| and V times both terms of the slope at V, which are at least the
+// pressure's terms there: at least half the size GivesBackPressureAt takes.
+double ResidualSize(const StateCubic& s, double V, const RedlichKwongTerms& slope) {
+  return std::abs(s.P) + V * (slope.repulsion + slope.attraction);
 }
 
 // Newton steps on the pressure itself, kept only while they reduce the
 // residual. The closed form loses relative precision in a small (liquid-like)
 // root when R·T/P is large, and the pressure there is steep in V.
 Polished PolishedRoot(const StateCubic& s, double V) {
-  RedlichKwongTerms pressure = RedlichKwongPressureTerms(s.a, s.b, s.T, s.sqrtT, V);
-  double residual = pressure.repulsion - pressure.attraction - s.P;
+  double residual = Residual(s, V);
   for (int step = 0; step < 10 && residual != 0.0; ++step) {
     const RedlichKwongTerms slope = RedlichKwongSlopeTerms(s.a, s.b, s.T, s.sqrtT, V);
     const double next = V - residual / (slope.attraction - slope.repulsion);
-    if (!(next > s.b)) return {V, residual, ResidualSize(s, V, pressure, slope)};
-    const RedlichKwongTerms nextPressure = RedlichKwongPressureTerms(s.a, s.b, s.T, s.sqrtT, next);
-    const double nextResidual = nextPressure.repulsion - nextPressure.attraction - s.P;
+    if (!(next > s.b)) return {V, residual, ResidualSize(s, V, slope)};
+    const double nextResidual = Residual(s, next);
     if (!(std::abs(nextResidual) < std::abs(residual)))
-      return {V, residual, ResidualSize(s, V, pressure, slope)};
+      return {V, residual, ResidualSize(s, V, slope)};
     V = next;
     residual = nextResidual;
-    pressure = nextPressure;
   }
   return {V, residual, 0.0};
 }
@@ -288,9 +290,10 @@ bool GivesBackPressureAt(const StateCubic& s, double V) {
 
 // GivesBackPressureAt the polished root, told at once from the polish's own
 // residual and size where it can be. For an ordinary state and V below 2^150
-// every term of both computations is a normal number, and they differ by at
-// most about ten units of rounding of the size; a residual within a quarter of
-// the tolerance then passes both.
+// every term of both computations is a normal number, and their residuals
+// differ by at most about ten units of rounding of GivesBackPressureAt's size,
+// itself at most twice the polish's: a residual within a quarter of the
+// tolerance of the polish's size passes both.
 bool GivesBackPressure(const StateCubic& s, const Polished& root) {
   const bool clearly = s.ordinary && root.V < 0x1p150 &&
                        std::abs(root.residual) <= rootTolerance / 4.0 * root.size;

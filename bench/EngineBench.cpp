@@ -25,9 +25,14 @@ Composition Mixture(const benchmark::State& state) {
   return state.range(0) == 2 ? CarbonDioxideMethane() : EqualParts();
 }
 
-// A vapour-like state of the mixture, as a window would pass it.
+// A vapour-like state of the mixture, as a window would pass it: one real root.
 constexpr double T = 350.0;
 constexpr double P = 5.0;
+
+// A colder state at lower pressure, where both mixtures' cubics have three
+// real roots above the co-volume.
+constexpr double threeRootsT = 200.0;
+constexpr double threeRootsP = 0.5;
 
 double VapourVolume(Engine& engine, const Composition& x) {
   CubicRoots roots = engine.Volume(x, T, P);
@@ -38,6 +43,12 @@ void BM_Volume(benchmark::State& state) {
   Engine engine;
   const Composition x = Mixture(state);
   for (auto _ : state) benchmark::DoNotOptimize(engine.Volume(x, T, P));
+}
+
+void BM_VolumeThreeRoots(benchmark::State& state) {
+  Engine engine;
+  const Composition x = Mixture(state);
+  for (auto _ : state) benchmark::DoNotOptimize(engine.Volume(x, threeRootsT, threeRootsP));
 }
 
 // Far below ordinary pressures, where the two smaller roots are rebuilt from
@@ -78,6 +89,14 @@ void BM_Excess(benchmark::State& state) {
   const double V = VapourVolume(engine, x);
   const double G = engine.Gibbs(x, T, V);
   for (auto _ : state) benchmark::DoNotOptimize(engine.Excess(5, x, T, P, G));
+}
+
+// The excess molar volume, which solves the cubic once for each pure component.
+void BM_ExcessVolume(benchmark::State& state) {
+  Engine engine;
+  const Composition x = Mixture(state);
+  const double V = VapourVolume(engine, x);
+  for (auto _ : state) benchmark::DoNotOptimize(engine.Excess(0, x, T, P, V));
 }
 
 // The engine against the lean version of the same formulas, call for call in
@@ -130,11 +149,13 @@ void BM_FugacitiesAgainstLean(benchmark::State& state) {
 
 // Argument: the number of components (2: CO2-CH4 50/50, 21: equal parts).
 BENCHMARK(BM_Volume)->Arg(2)->Arg(21);
+BENCHMARK(BM_VolumeThreeRoots)->Arg(2)->Arg(21);
 BENCHMARK(BM_VolumeVeryLowPressure)->Arg(2)->Arg(21);
 BENCHMARK(BM_Fugacities)->Arg(2)->Arg(21);
 BENCHMARK(BM_Gibbs)->Arg(2)->Arg(21);
 BENCHMARK(BM_ChemicalPotential)->Arg(2)->Arg(21);
 BENCHMARK(BM_Excess)->Arg(2)->Arg(21);
+BENCHMARK(BM_ExcessVolume)->Arg(2)->Arg(21);
 BENCHMARK(BM_VolumeAgainstLean)->Arg(2)->Arg(21);
 BENCHMARK(BM_FugacitiesAgainstLean)->Arg(2)->Arg(21);
 

@@ -80,64 +80,76 @@ bool SolveNegativeP(double p, double q, CubicRoots& r) {
   return true;
 }
 
-// Newton steps on the pressure itself, kept only while they reduce the
-// residual. The closed form loses relative precision in a small (liquid-like)
-// root when R·T/P is large, and the pressure there is steep in V.
-double PolishedRoot(double a, double b, double T, double P, double V) {
-  double residual = RedlichKwongPressure(a, b, T, V) - P;
-  for (int step = 0; step < 10 && residual != 0.0; ++step) {
-    const double next = V - residual / RedlichKwongPressureSlope(a, b, T, V);
-    if (!(next > b)) break;
-    const double nextResidual = RedlichKwongPressure(a, b, T, next) - P;
-    if (!(std::abs(nextResidual) < std::abs(residual))) break;
-    V = next;
-    residual = nextResidual;
-  }
-  return V;
+// Whether the numbers all lie within 2^±64: false where one is 0, negative,
+// infinite or NaN (a NaN fails the sum). Products and quotients of a handful
+// of such numbers stay far inside the range of normal doubles.
+template <class... Doubles>
+bool AllModerate(Doubles... xs) {
+  return std::min({xs...}) >= 0x1p-64 && (xs + ...) <= 0x1p64;
 }
 
 // The Redlich-Kwong equation at one state (a, b, T, P in the units of
 // RedlichKwongPressure) as the cubic V^3 + c1 V^2 + c2 V + c3 = 0 in V (cm3/mol),
-// and the same cubic in t = V / scale, where scale is a power of two near the
-// size of the roots: t^3 + d1 t^2 + d2 t + d3 = 0. The powers of the d's stay
-// finite where those of the c's overflow, and every step of the closed form
-// scales exactly with a power of two: solved in t, the roots keep every digit
-// that they have when solved in V.
+// and the same cubic in t = V / scale: t^3 + d1 t^2 + d2 t + d3 = 0. Where a
+// coefficient is huge or tiny, scale is a power of two near the size of the
+// roots, so that the powers of the d's stay finite where those of the c's
+// overflow; every step of the closed form scales exactly with a power of two,
+// so solved in t the roots keep every digit that they have when solved in V.
+// Where every coefficient is moderate, no step overflows or underflows in
+// either scale, scaling would change no bit, and the scale is 1.
 struct StateCubic {
   double a, b, T, P, sqrtT;
+  // a, b, T and P moderate: every term that the polish and GivesBackPressureAt
+  // work out at a V below 2^150 is a normal number
+  bool ordinary;
   double c1, c2, c3;
-  double scale, inverseScale, d1, d2, d3;
+  bool moderate;  // every |c| moderate, so finite, and solved unscaled
+  double scale = 1.0, inverseScale = 1.0, d1, d2, d3;
   double d2Terms;  // |b^2| + |R·T·b/P| + |a/(P·√T)| in t: d2's size before its terms cancel
 
   StateCubic(double a_, double b_, double T_, double P_)
-      : a(a_), b(b_), T(T_), P(P_), sqrtT(std::sqrt(T_)) {
+      : a(a_), b(b_), T(T_), P(P_), sqrtT(std::sqrt(T_)),
+        ordinary(AllModerate(a_, b_, T_, P_)) {
     const double pst = P * sqrtT;
     const double repulsionTerm = R * T * b / P;
     const double attractionTerm = a / pst;
     c1 = -R * T / P;
     c2 = -b * b - repulsionTerm + attractionTerm;
     c3 = -a * b / pst;
+    d1 = c1;
+    d2 = c2;
+    d3 = c3;
+    d2Terms = b * b + std::abs(repulsionTerm) + std::abs(attractionTerm);
+    moderate = AllModerate(std::abs(c1), std::abs(c2), std::abs(c3));
+    if (!moderate && Finite()) ScaleToTheRoots();
+  }
+
+  bool Finite() const {
+    return moderate || (std::isfinite(c1) && std::isfinite(c2) && std::isfinite(c3));
+  }
+
+  // The closed-form roots in V, solved in t.
+  CubicRoots ClosedFormRoots() const {
+    CubicRoots r = Engine::CubicEquation(d1, d2, d3);
+    if (!moderate)
+      for (auto& row : r)
+        for (double& entry : row) entry *= scale;
+    return r;
+  }
+
+ private:
+  // Out of line: it is rare, and inlined, its library calls would have every
+  // state spill registers.
+  [[gnu::cold]] void ScaleToTheRoots() {
     const int exponent = ScaleExponent();
     scale = std::ldexp(1.0, exponent);
     inverseScale = std::ldexp(1.0, -exponent);  // exact: multiplying by it is dividing by scale
     d1 = c1 * inverseScale;
     d2 = c2 * inverseScale * inverseScale;
     d3 = c3 * inverseScale * inverseScale * inverseScale;
-    d2Terms = (b * b + std::abs(repulsionTerm) + std::abs(attractionTerm)) * inverseScale *
-              inverseScale;
+    d2Terms = d2Terms * inverseScale * inverseScale;
   }
 
-  bool Finite() const { return std::isfinite(c1) && std::isfinite(c2) && std::isfinite(c3); }
-
-  // The closed-form roots in V, solved in t.
-  CubicRoots ClosedFormRoots() const {
-    CubicRoots r = Engine::CubicEquation(d1, d2, d3);
-    for (auto& row : r)
-      for (double& entry : row) entry *= scale;
-    return r;
-  }
-
- private:
   int ScaleExponent() const {
     int exponent = 0;
     bool any = false;
@@ -151,6 +163,43 @@ struct StateCubic {
     return std::clamp(exponent, -1021, 1021);
   }
 };
+
+// A real root polished on the pressure: V (cm3/mol), the residual P(V) - P
+// there and a size to judge that residual against (MPa), which is 0 where the
+// polish did not take the slope at V.
+struct Polished {
+  double V, residual, size;
+};
+
+// P(V) - P, MPa.
+double Residual(const StateCubic& s, double V) {
+  const RedlichKwongTerms pressure = RedlichKwongPressureTerms(s.a, s.b, s.T, s.sqrtT, V);
+  return pressure.repulsion - pressure.attraction - s.P;
+}
+
+// |P| and V times both terms of the slope at V, which are at least the
+// pressure's terms there: at least half the size GivesBackPressureAt takes.
+double ResidualSize(const StateCubic& s, double V, const RedlichKwongTerms& slope) {
+  return std::abs(s.P) + V * (slope.repulsion + slope.attraction);
+}
+
+// Newton steps on the pressure itself, kept only while they reduce the
+// residual. The closed form loses relative precision in a small (liquid-like)
+// root when R·T/P is large, and the pressure there is steep in V.
+Polished PolishedRoot(const StateCubic& s, double V) {
+  double residual = Residual(s, V);
+  for (int step = 0; step < 10 && residual != 0.0; ++step) {
+    const RedlichKwongTerms slope = RedlichKwongSlopeTerms(s.a, s.b, s.T, s.sqrtT, V);
+    const double next = V - residual / (slope.attraction - slope.repulsion);
+    if (!(next > s.b)) return {V, residual, ResidualSize(s, V, slope)};
+    const double nextResidual = Residual(s, next);
+    if (!(std::abs(nextResidual) < std::abs(residual)))
+      return {V, residual, ResidualSize(s, V, slope)};
+    V = next;
+    residual = nextResidual;
+  }
+  return {V, residual, 0.0};
+}
 
 // The closed form gets the two smaller roots as small differences of terms of
 // the size of R·T/P, so their error grows as the square of the ratio of the
@@ -228,7 +277,7 @@ constexpr double rootTolerance = 32.0 * std::numeric_limits<double>::epsilon();
 // Whether the equation of state gives back P at a real V above b to its
 // rounding: the residual within a few units of rounding of its two terms and of
 // what each changes over a few units in V's last place.
-bool GivesBackPressure(const StateCubic& s, double V) {
+bool GivesBackPressureAt(const StateCubic& s, double V) {
   const double overGap = 1.0 / (V - s.b);
   const double overSum = 1.0 / (V + s.b);
   const double repulsion = R * s.T * overGap;
@@ -239,18 +288,46 @@ bool GivesBackPressure(const StateCubic& s, double V) {
   return std::abs(residual) <= rootTolerance * size;
 }
 
+// GivesBackPressureAt the polished root, told at once from the polish's own
+// residual and size where it can be. For an ordinary state and V below 2^150
+// every term of both computations is a normal number, and their residuals
+// differ by at most about ten units of rounding of GivesBackPressureAt's size,
+// itself at most twice the polish's: a residual within a quarter of the
+// tolerance of the polish's size passes both.
+bool GivesBackPressure(const StateCubic& s, const Polished& root) {
+  const bool clearly = s.ordinary && root.V < 0x1p150 &&
+                       std::abs(root.residual) <= rootTolerance / 4.0 * root.size;
+  return clearly || GivesBackPressureAt(s, root.V);
+}
+
+// The largest residual of the cubic in t at a root of modulus `size` (in t)
+// that solves it to its rounding: a few units of rounding of its terms' size.
+double AllowedResidual(const StateCubic& s, double size) {
+  const double terms = ((size + std::abs(s.d1)) * size + s.d2Terms) * size + std::abs(s.d3);
+  return rootTolerance * terms;
+}
+
+// Whether the real root re (cm3/mol) solves the cubic to its rounding, as
+// SolvesCubic judges it with im = 0: its imaginary parts are then exact zeros,
+// except that they are NaN beside an infinite partial sum, which fails.
+bool SolvesCubicAtReal(const StateCubic& s, double re) {
+  const double x = re * s.inverseScale;
+  const double u2 = (x + s.d1) * x + s.d2;
+  const double u3 = u2 * x + s.d3;
+  const double allowed = AllowedResidual(s, std::sqrt(x * x));
+  return std::isfinite(u2) && u3 * u3 <= allowed * allowed;
+}
+
 // Whether the root re + i·im (cm3/mol) solves the cubic to its rounding: the
-// residual, worked out in t so that no power overflows, within a few units of
-// rounding of the size of the cubic's terms.
+// residual, worked out in t so that no power overflows, within
+// AllowedResidual.
 bool SolvesCubic(const StateCubic& s, double re, double im) {
   const double x = re * s.inverseScale, y = im * s.inverseScale;
   // Horner's rule in complex arithmetic: ((t + d1)·t + d2)·t + d3.
   const double u1 = x + s.d1, v1 = y;
   const double u2 = u1 * x - v1 * y + s.d2, v2 = u1 * y + v1 * x;
   const double u3 = u2 * x - v2 * y + s.d3, v3 = u2 * y + v2 * x;
-  const double size = std::sqrt(x * x + y * y);
-  const double terms = ((size + std::abs(s.d1)) * size + s.d2Terms) * size + std::abs(s.d3);
-  const double allowed = rootTolerance * terms;
+  const double allowed = AllowedResidual(s, std::sqrt(x * x + y * y));
   return u3 * u3 + v3 * v3 <= allowed * allowed;
 }
 
@@ -265,29 +342,63 @@ Verdict PolishAndJudge(const StateCubic& s, CubicRoots& roots, int k) {
   const double re = roots[0][k], im = roots[1][k];
   const bool state = im == 0.0 && re > s.b;
   if (state) {
-    const double polished = PolishedRoot(s.a, s.b, s.T, s.P, re);
+    const Polished polished = PolishedRoot(s, re);
     if (GivesBackPressure(s, polished)) {
-      roots[0][k] = polished;
+      roots[0][k] = polished.V;
       return Verdict::Root;
     }
   }
-  if (!SolvesCubic(s, re, im)) return Verdict::NotARoot;
+  const bool solves = im == 0.0 ? SolvesCubicAtReal(s, re) : SolvesCubic(s, re, im);
+  if (!solves) return Verdict::NotARoot;
   return state ? Verdict::AtCoVolume : Verdict::Root;
 }
 
+using Verdicts = std::array<Verdict, 3>;
+
+// The usual roots' verdicts. Their complex roots come as a conjugate pair in
+// columns 1 and 2, which solve the cubic or not together.
+Verdicts PolishAndJudgeAll(const StateCubic& s, CubicRoots& roots) {
+  if (roots[1][1] != 0.0) {
+    const bool pairSolves = SolvesCubic(s, roots[0][1], roots[1][1]);
+    const Verdict pair = pairSolves ? Verdict::Root : Verdict::NotARoot;
+    return {PolishAndJudge(s, roots, 0), pair, pair};
+  }
+  return {PolishAndJudge(s, roots, 0), PolishAndJudge(s, roots, 1), PolishAndJudge(s, roots, 2)};
+}
+
+bool AllRoots(const Verdicts& v) {
+  return v[0] == Verdict::Root && v[1] == Verdict::Root && v[2] == Verdict::Root;
+}
+
+// Whether both have three real roots or both a complex pair, which both put in
+// columns 1 and 2 beside a real column 0.
 bool SameKinds(const CubicRoots& r1, const CubicRoots& r2) {
-  for (int k = 0; k < 3; ++k)
-    if ((r1[1][k] == 0.0) != (r2[1][k] == 0.0)) return false;
-  return true;
+  return (r1[1][1] == 0.0) == (r2[1][1] == 0.0);
 }
 
 constexpr double notARoot = std::numeric_limits<double>::quiet_NaN();
 
-// Replaces root k by what its verdict makes of it: a root within rounding of b
-// shows as b, which no property takes for a state, and a non-root as NaN.
-void Mark(CubicRoots& roots, int k, Verdict verdict, double b) {
-  if (verdict == Verdict::AtCoVolume) roots[0][k] = b;
-  if (verdict == Verdict::NotARoot) roots[0][k] = notARoot;
+// What stands for a root judged no root: one within rounding of b shows as b,
+// which no property takes for a state, and one that is no root at all as NaN.
+double Mark(Verdict verdict, double b) { return verdict == Verdict::AtCoVolume ? b : notARoot; }
+
+// The roots where some usual root is no root: the roots rebuilt from the
+// largest ones take the place of all but the usual states (whose digits the
+// phase searches rely on), or of all when the two disagree on which are real.
+CubicRoots RebuiltBesideTheUsualStates(const StateCubic& s, const CubicRoots& closedForm,
+                                       CubicRoots roots, const Verdicts& verdicts) {
+  const CubicRoots rebuilt = RootsFromTheLargest(s, closedForm);
+  const bool sameKinds = SameKinds(roots, rebuilt);
+  for (int k = 0; k < 3; ++k) {
+    const bool usualState =
+        sameKinds && verdicts[k] == Verdict::Root && roots[1][k] == 0.0 && roots[0][k] > s.b;
+    if (usualState) continue;
+    roots[0][k] = rebuilt[0][k];
+    roots[1][k] = rebuilt[1][k];
+    const Verdict verdict = PolishAndJudge(s, roots, k);
+    if (verdict != Verdict::Root) roots[0][k] = Mark(verdict, s.b);
+  }
+  return roots;
 }
 
 }  // namespace
@@ -308,31 +419,9 @@ CubicRoots RedlichKwongRoots(double a, double b, double T, double P) {
   if (!s.Finite()) return {{{notARoot, notARoot, notARoot}, {notARoot, notARoot, notARoot}}};
   const CubicRoots closedForm = s.ClosedFormRoots();
   CubicRoots roots = UsualRoots(s, closedForm);
-  std::array<Verdict, 3> verdicts;
-  bool allRoots = true;
-  for (int k = 0; k < 3; ++k) {
-    // The second of a complex pair has the verdict of the first.
-    const bool conjugate = k == 2 && roots[1][2] != 0.0 && roots[1][2] == -roots[1][1] &&
-                           roots[0][2] == roots[0][1];
-    verdicts[k] = conjugate ? verdicts[1] : PolishAndJudge(s, roots, k);
-    allRoots = allRoots && verdicts[k] == Verdict::Root;
-  }
-  if (allRoots) return roots;
-
-  // Some usual root does not solve the cubic. The roots rebuilt from the
-  // largest ones take the place of all but the usual states (whose digits the
-  // phase searches rely on), or of all when the two disagree on which are real.
-  CubicRoots rebuilt = RootsFromTheLargest(s, closedForm);
-  const bool sameKinds = SameKinds(roots, rebuilt);
-  for (int k = 0; k < 3; ++k) {
-    const bool usualState =
-        sameKinds && verdicts[k] == Verdict::Root && roots[1][k] == 0.0 && roots[0][k] > b;
-    if (usualState) continue;
-    roots[0][k] = rebuilt[0][k];
-    roots[1][k] = rebuilt[1][k];
-    Mark(roots, k, PolishAndJudge(s, roots, k), b);
-  }
-  return roots;
+  const Verdicts verdicts = PolishAndJudgeAll(s, roots);
+  if (AllRoots(verdicts)) return roots;
+  return RebuiltBesideTheUsualStates(s, closedForm, roots, verdicts);
 }
 
 CubicRoots Engine::Volume(const Composition& x, double T, double P) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "EngineTestSupport.h"
+#include "engine/RedlichKwong.h"
 
 namespace {
 
@@ -230,6 +231,27 @@ TEST(Volume, FiniteRootsAtExtremeStatesAreFound) {
   EXPECT_NEAR(high[0][1], -b, 1e-12 * b);
   const double tiny = -a / (R * hot * std::sqrt(hot));
   EXPECT_NEAR(high[0][0], tiny, 1e-12 * std::abs(tiny));
+}
+
+// With a and b times 2^k and P over 2^k every coefficient of the cubic scales
+// by a power of 2^k, which changes no bit: every root scales by 2^k exactly.
+// The cubic is solved in a scale of its own only far out, so this also holds
+// between roots solved in that scale and roots solved without it.
+TEST(Volume, RootsScaleExactlyWithAPowerOfTwo) {
+  Engine engine;
+  const Composition x = Binary(CO2, 0.5, CH4);
+  const double a = engine.aMixture(x);
+  const double b = engine.CoVolume(x);
+  for (auto [T, P] : {std::pair{350.0, 5.0}, {200.0, 0.5}, {300.0, 1e-10}}) {
+    const CubicRoots roots = RedlichKwongRoots(a, b, T, P);
+    for (int k : {-70, -20, 20, 70}) {
+      const double scale = std::ldexp(1.0, k);
+      const CubicRoots scaled = RedlichKwongRoots(a * scale, b * scale, T, P / scale);
+      for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 3; ++j)
+          EXPECT_EQ(scaled[i][j], roots[i][j] * scale) << "T " << T << " P " << P << " 2^" << k;
+    }
+  }
 }
 
 TEST(VolumeChoice, OneRealRootIsChosenForEveryRankAndComplexRootsReadZero) {

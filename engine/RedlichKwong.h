@@ -33,12 +33,6 @@ inline RedlichKwongTerms RedlichKwongSlopeTerms(double a, double b, double T, do
   return {(R * T) / ((V - b) * (V - b)), a * (2.0 * V + b) / (sqrtT * V * V * (V + b) * (V + b))};
 }
 
-// ∂P/∂V at constant T and composition, MPa·mol/cm3, with the units above.
-inline double RedlichKwongPressureSlope(double a, double b, double T, double V) {
-  const RedlichKwongTerms terms = RedlichKwongSlopeTerms(a, b, T, std::sqrt(T), V);
-  return terms.attraction - terms.repulsion;
-}
-
 // The roots V (cm3/mol) of the cubic at T (K) and P (MPa) for a mixture's a and
 // b, arranged as CubicRoots describes, each real root above b polished on the
 // pressure. P = 0 gives six zeros. A root that does not solve the cubic to its

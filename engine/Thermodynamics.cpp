@@ -138,9 +138,10 @@ namespace {
 // The molar volume of pure component i at T and P (cm3/mol): its largest real
 // root above its co-volume below its saturation pressure, else its smallest;
 // 0 when no real root lies above the co-volume. The saturation pressure is
-// asked for only when there is a choice to make.
-double PureVolume(Engine& engine, int i, double T, double P) {
-  const mixture::ComponentParameters& p = mixture::Parameters();
+// asked for only when there is a choice to make. Inlined into the loops over
+// the components, where a call costs a share of the whole.
+[[gnu::always_inline]] inline double PureVolume(Engine& engine, const mixture::ComponentParameters& p,
+                                                int i, double T, double P) {
   const double b = p.b[i];
   CubicRoots roots = RedlichKwongRoots(p.a[i][i], b, T, P);
   int candidates = 0;
@@ -164,57 +165,72 @@ Function FunctionOfExcessKind(int kind) {
 struct VolumeSum {
   double value = 0.0;
   double error = 0.0;
-  void Add(double weight, double term, double termError) {
-    value += weight * term;
-    error += std::abs(weight) * termError;
-  }
+  bool HasDigits() const { return std::abs(value) > error; }
 };
 
 constexpr double unitRoundoff = std::numeric_limits<double>::epsilon();
 
-// The error of a root of the cubic: a few units in its last place.
-double RootError(double V) { return 4.0 * unitRoundoff * std::abs(V); }
+// The plain difference keeps at least this share of its digits.
+constexpr double fewDigitsLost = 1e-12;
 
 // R·T/P - (V - b) at a root V of the cubic of (a, b) at T and P, cm3/mol: there
 // P + A = R·T/(V - b) with A = a/(√T·V·(V + b)), so it is A·(V - b)/P, of the
 // size of the second virial coefficient where R·T/P and V are huge. P·V stays
-// near R·T however small P is, so nothing overflows.
-double Departure(double a, double b, double T, double P, double V) {
-  return a / std::sqrt(T) * ((V - b) / (V + b)) / (P * V);
+// near R·T however small P is, so nothing overflows. Its error adds its own
+// rounding to what V's error of a few units in the last place becomes
+// through V - b.
+VolumeSum Departure(double a, double b, double T, double P, double V) {
+  const double departure = a / std::sqrt(T) * ((V - b) / (V + b)) / (P * V);
+  return {departure, unitRoundoff * std::abs(departure) * (8.0 + 4.0 * std::abs(V / (V - b)))};
 }
 
-// The departure's rounding, and what V's own error becomes through V - b.
-double DepartureError(double departure, double b, double V) {
-  return unitRoundoff * std::abs(departure) * (8.0 + 4.0 * std::abs(V / (V - b)));
+// Σ x_i D_i - D_M over the components present, D the Departure of each
+// volume: V_i of pureVolumes, M of the mixture.
+VolumeSum DepartureDifference(const Composition& x, const Composition& pureVolumes, double T,
+                              double P, double M) {
+  const mixture::ComponentParameters& p = mixture::Parameters();
+  const mixture::Mixed mixed = mixture::Mix(x);
+  VolumeSum sum = Departure(mixed.a, mixed.b, T, P, M);
+  sum.value = -sum.value;
+  for (int i = 0; i < ComponentCount; ++i) {
+    if (pureVolumes[i] == 0.0) continue;
+    const VolumeSum D = Departure(p.a[i][i], p.b[i], T, P, pureVolumes[i]);
+    sum.value += x[i] * D.value;
+    sum.error += x[i] * D.error;
+  }
+  return sum;
 }
 
 // M - Σ x_i V_i, cm3/mol. At low pressure both are of the size of R·T/P, and at
 // high temperature far above the co-volumes: their difference keeps no digit.
-// Where M is a root of the mixture's cubic it is also Σ x_i D_i - D_M, with D
-// the Departure of each volume: the R·T/P terms cancel as the fractions sum to
-// one, and the co-volumes as they mix linearly. That form is taken where it
-// holds more digits and agrees with the plain difference (so M is a root);
-// a result within its own rounding error of 0 has no digit and is NaN.
+// Where M is a root of the mixture's cubic it is also Σ x_i D_i - D_M (see
+// DepartureDifference): the R·T/P terms cancel as the fractions sum to one, and
+// the co-volumes as they mix linearly. That form is taken where the plain
+// difference lost many digits, if it holds more and agrees with the plain one
+// (so M is a root); a result within its own rounding error of 0 has no digit
+// and is NaN.
 double ExcessVolume(Engine& engine, const Composition& x, double T, double P, double M) {
   const mixture::ComponentParameters& p = mixture::Parameters();
-  const mixture::Mixed mixed = mixture::Mix(x);
-  VolumeSum plain, departures;
-  plain.Add(1.0, M, RootError(M));
-  const double mixtureDeparture = Departure(mixed.a, mixed.b, T, P, M);
-  departures.Add(-1.0, mixtureDeparture, DepartureError(mixtureDeparture, mixed.b, M));
+  Composition pureVolumes{};  // 0 for the components absent
+  double difference = M, size = std::abs(M);
   for (int i = 0; i < ComponentCount; ++i) {
     RuntimeBackgroundTask();
     if (!PositiveAtFixedPoint(engine.PrecisionFactor, x[i])) continue;
-    const double Vi = PureVolume(engine, i, T, P);
+    const double Vi = PureVolume(engine, p, i, T, P);
     if (Vi == 0.0) return noValue;  // the pure component has no state at T and P
-    plain.Add(-x[i], Vi, RootError(Vi));
-    const double Di = Departure(p.a[i][i], p.b[i], T, P, Vi);
-    departures.Add(x[i], Di, DepartureError(Di, p.b[i], Vi));
+    pureVolumes[i] = Vi;
+    difference -= x[i] * Vi;
+    size += x[i] * Vi;
   }
+  // Each volume is a root to a few units in its last place.
+  const VolumeSum plain{difference, 4.0 * unitRoundoff * size};
+  if (plain.error <= fewDigitsLost * std::abs(plain.value)) return plain.value;
+
+  const VolumeSum departures = DepartureDifference(x, pureVolumes, T, P, M);
   const bool departuresHold = departures.error < plain.error &&
                               std::abs(departures.value - plain.value) <= plain.error + departures.error;
   const VolumeSum& best = departuresHold ? departures : plain;
-  return std::abs(best.value) > best.error ? best.value : noValue;
+  return best.HasDigits() ? best.value : noValue;
 }
 
 }  // namespace
@@ -234,7 +250,7 @@ double Engine::Excess(int kind, const Composition& x, double T, double P, double
   for (int i = 0; i < ComponentCount; ++i) {
     RuntimeBackgroundTask();
     if (!PositiveAtFixedPoint(PrecisionFactor, x[i])) continue;
-    const double Vi = PureVolume(*this, i, T, P);
+    const double Vi = PureVolume(*this, p, i, T, P);
     if (Vi == 0.0) return noValue;  // the pure component has no state at T and P
     const State s{p.a[i][i], p.b[i], T, Vi};
     const IdealParts parts{ideal.enthalpy[i], ideal.entropy[i], NeedsEntropy(f) ? MixingTerm(1.0, T, Vi) : 0.0};

@@ -240,16 +240,13 @@ TEST(Volume, FiniteRootsAtExtremeStatesAreFound) {
 TEST(Volume, RootsScaleExactlyWithAPowerOfTwo) {
   Engine engine;
   const Composition x = Binary(CO2, 0.5, CH4);
-  const double a = engine.aMixture(x);
-  const double b = engine.CoVolume(x);
+  const double a = engine.aMixture(x), b = engine.CoVolume(x);
   for (auto [T, P] : {std::pair{350.0, 5.0}, {200.0, 0.5}, {300.0, 1e-10}}) {
     const CubicRoots roots = RedlichKwongRoots(a, b, T, P);
-    for (int k : {-70, -20, 20, 70}) {
-      const double scale = std::ldexp(1.0, k);
+    for (const double scale : {0x1p-70, 0x1p-20, 0x1p20, 0x1p70}) {
       const CubicRoots scaled = RedlichKwongRoots(a * scale, b * scale, T, P / scale);
-      for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 3; ++j)
-          EXPECT_EQ(scaled[i][j], roots[i][j] * scale) << "T " << T << " P " << P << " 2^" << k;
+      for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(scaled[k / 3][k % 3], roots[k / 3][k % 3] * scale) << T << " K, scale " << scale;
     }
   }
 }

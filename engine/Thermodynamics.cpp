@@ -179,8 +179,9 @@ constexpr double fewDigitsLost = 1e-12;
 // near R·T however small P is, so nothing overflows. Its error adds its own
 // rounding to what V's error of a few units in the last place becomes
 // through V - b.
-VolumeSum Departure(double a, double b, double T, double P, double V) {
-  const double departure = a / std::sqrt(T) * ((V - b) / (V + b)) / (P * V);
+// sqrtT is √T.
+VolumeSum Departure(double a, double b, double sqrtT, double P, double V) {
+  const double departure = a / sqrtT * ((V - b) / (V + b)) / (P * V);
   return {departure, unitRoundoff * std::abs(departure) * (8.0 + 4.0 * std::abs(V / (V - b)))};
 }
 
@@ -190,11 +191,12 @@ VolumeSum DepartureDifference(const Composition& x, const Composition& pureVolum
                               double P, double M) {
   const mixture::ComponentParameters& p = mixture::Parameters();
   const mixture::Mixed mixed = mixture::Mix(x);
-  VolumeSum sum = Departure(mixed.a, mixed.b, T, P, M);
+  const double sqrtT = std::sqrt(T);
+  VolumeSum sum = Departure(mixed.a, mixed.b, sqrtT, P, M);
   sum.value = -sum.value;
   for (int i = 0; i < ComponentCount; ++i) {
     if (pureVolumes[i] == 0.0) continue;
-    const VolumeSum D = Departure(p.a[i][i], p.b[i], T, P, pureVolumes[i]);
+    const VolumeSum D = Departure(p.a[i][i], p.b[i], sqrtT, P, pureVolumes[i]);
     sum.value += x[i] * D.value;
     sum.error += x[i] * D.error;
   }

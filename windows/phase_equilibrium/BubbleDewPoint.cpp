@@ -223,7 +223,6 @@ void BubbleDewPoint::FirstApproach_Action() {
 // A start not above 0 (MPa or K) is no state: the search would begin there.
 void BubbleDewPoint::calculate_Action() {
   if (searching_) return;
-  Event_CompositionChanged();
   const std::optional<double> first = fw::Val(Field("dataEntry2").Text());
   if (!first || !lists_.AllNumbers()) return RefuseCalculation(kPutNumber);
   if (!AnyComponentPresent(Globals.fraction)) return RefuseCalculation(kNoSolution);

@@ -178,7 +178,6 @@ void LiquidVapourEq::CalFirstApproach_Action() {
 // start pressure not above 0 MPa is no state to search at.
 void LiquidVapourEq::calculate_Action() {
   if (searching_) return;
-  Event_CompositionChanged();
   const std::optional<double> volume = fw::Val(Field("dataEntry").Text());
   const std::optional<double> kelvin = EnteredKelvin(*this, "dataEntry1");
   const std::optional<double> pressure = fw::Val(Field("dataEntry2").Text());

@@ -73,6 +73,21 @@ class PhaseWindowsTest : public AppTest {
     Enter(window, "dataEntry1", kelvin);
     Press(window, "CalFirstApproach");
   }
+
+  // A bubble point at 250 K, and the liquid-vapour split at `volume` and `kelvin`.
+  struct BothWindows {
+    BubbleDewPoint& homogenization;
+    LiquidVapourEq& equilibrium;
+  };
+  static BothWindows CalculateInBoth(const char* volume, const char* kelvin) {
+    auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
+    FirstApproachAt(homogenization, "250", "Liquid1");
+    Press(homogenization, "calculate");
+    auto& equilibrium = Open<LiquidVapourEq>("LiquidVapour");
+    LiquidVapourFirstApproach(equilibrium, volume, kelvin);
+    Press(equilibrium, "calculate");
+    return {homogenization, equilibrium};
+  }
 };
 
 }  // namespace
@@ -284,12 +299,7 @@ TEST_F(PhaseWindowsTest, OnePhaseIsAPossibleTrivialSolutionWithoutVolumeFraction
 TEST_F(PhaseWindowsTest, ACompositionTakenUpLeavesNothingOfTheOneBefore) {
   for (const bool clear : {true, false}) {
     Start2Window& fluid = Accept({{CO2, "0.8"}, {CH4, "0.2"}});
-    auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
-    FirstApproachAt(homogenization, "250", "Liquid1");
-    Press(homogenization, "calculate");
-    auto& equilibrium = Open<LiquidVapourEq>("LiquidVapour");
-    LiquidVapourFirstApproach(equilibrium, "150", "240");
-    Press(equilibrium, "calculate");
+    auto [homogenization, equilibrium] = CalculateInBoth("150", "240");
     if (clear)
       Press(fluid, "Clear");
     else
@@ -546,12 +556,7 @@ TEST_F(PhaseWindowsTest, ScrollBarsFollowTheWindowHeights) {
 TEST_F(PhaseWindowsTest, DISABLED_SaveBothWindowsAfterACalculation) {
   const QString folder = qEnvironmentVariable("VESTREL_PICTURES", QDir::tempPath());
   Accept({{CO2, "0.8"}, {CH4, "0.2"}});
-  auto& homogenization = Open<BubbleDewPoint>("Homogenisation");
-  FirstApproachAt(homogenization, "250", "Liquid1");
-  Press(homogenization, "calculate");
-  auto& equilibrium = Open<LiquidVapourEq>("LiquidVapour");
-  LiquidVapourFirstApproach(equilibrium, "100", "250");
-  Press(equilibrium, "calculate");
+  auto [homogenization, equilibrium] = CalculateInBoth("100", "250");
   for (fw::Window* window : {static_cast<fw::Window*>(&homogenization),
                              static_cast<fw::Window*>(&equilibrium)}) {
     window->resize(window->width(), window->height() - window->Height() + 925);

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/RedlichKwong.h"
+
 namespace {
 
 struct PhaseSums {
@@ -163,4 +165,27 @@ LiquidVapourSplit LiquidVapourSearch(Engine& engine, const LiquidVapourSetup& se
   result.started = true;
   result.split = PhaseSplitSearch(engine, start, work, yield);
   return result;
+}
+
+std::optional<PhaseSplit> OnePhaseState(Engine& engine, const Composition& z, double volume,
+                                        double T) {
+  const double P = engine.Pressure(z, T, volume);
+  if (!(P > 0.0) || !std::isfinite(P)) return std::nullopt;
+  const double a = engine.aMixture(z), b = engine.bMixture(z);
+  const RedlichKwongTerms slope = RedlichKwongSlopeTerms(a, b, T, std::sqrt(T), volume);
+  if (!(slope.attraction < slope.repulsion)) return std::nullopt;
+
+  engine.Fugacities(z, T, P, volume);
+  PhaseSplit state;
+  state.run = {P, 0, SearchOutcome::OnePhase};
+  state.T = T;
+  state.P = P;
+  state.x = z;
+  state.y = z;
+  state.phases.volumeX = volume;
+  state.phases.volumeY = volume;
+  state.phases.phiX = engine.Coefficient;
+  state.phases.phiY = engine.Coefficient;
+  state.phases.K.fill(1.0);
+  return state;
 }

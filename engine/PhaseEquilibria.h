@@ -7,6 +7,8 @@
 // ComponentIndex order.
 #pragma once
 
+#include <optional>
+
 #include "engine/PhaseSplitSearch.h"
 
 // An editable starting point of a search: distribution coefficients and the
@@ -87,3 +89,12 @@ LiquidVapourSplit LiquidVapourSearch(Engine& engine, const LiquidVapourSetup& se
 inline bool IsVolumeShare(double vapourFraction) {
   return vapourFraction > 0.0 && vapourFraction <= 1.0;
 }
+
+// The mixture z held at `volume` and T as one phase: its own pressure there,
+// and both phases the mixture itself, each with that molar volume and the
+// mixture's fugacity coefficients (K-values all 1). The run is a stop at one
+// phase at that pressure. Empty where the mixture cannot be one phase there:
+// its pressure is not above 0 or not finite, or does not fall as the volume
+// grows (mechanically unstable), or `volume` is not above its co-volume.
+std::optional<PhaseSplit> OnePhaseState(Engine& engine, const Composition& z, double volume,
+                                        double T);

@@ -15,10 +15,12 @@ bool FractionsAlike(const Composition& z, const Composition& x, const Compositio
 }
 
 // How far from the mixture's fractions two phases alike in volume may lie and
-// still be taken for one phase closing in on it. Within it, fugacities cannot
-// tell a split from one phase (near a critical point they differ only in the
-// third power of the phases' difference in composition); beyond it, equal
-// fugacities are a split, however alike the volumes.
+// still be taken for one phase closing in on it. A stop within it is called one
+// phase without asking the fugacities. Most such stops are near-critical creep
+// towards the mixture, but not all: a real split whose incipient phase lies
+// this close to the mixture (a bubble point near a critical one) is called one
+// phase too, and that split is lost. Beyond it, equal fugacities are a split,
+// however alike the volumes.
 constexpr double kNearTheMixture = 0.01;
 
 // Every component present in z has fractions within kNearTheMixture of z_i in

@@ -107,9 +107,11 @@ void CompositionStep(const Composition& z, const Composition& K, double split, C
 bool FugacitiesAgree(const Composition& z, const Composition& x, const Composition& y,
                      const PhasePair& phases, double grid);
 
-// True when the two phases are one, or closing in on one: their molar volumes
-// differ by less than 1 % of V_X (V_X > 0), and every present component's
-// fractions in both lie within 0.01 of the mixture's. Phases alike in volume
+// True when the two phases are taken for one, or for the search closing in on
+// one: their molar volumes differ by less than 1 % of V_X (V_X > 0), and every
+// present component's fractions in both lie within 0.01 of the mixture's. The
+// fugacities are not asked, so a real split whose incipient phase lies that
+// close to the mixture is taken for one phase too. Phases alike in volume
 // but farther apart are a split where their fugacities agree (a liquid and a
 // dense gas can share a molar volume), and no solution of any kind where they
 // are one phase that is not the mixture. False for a composition with no

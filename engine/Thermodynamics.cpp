@@ -170,7 +170,8 @@ struct VolumeSum {
 
 constexpr double unitRoundoff = std::numeric_limits<double>::epsilon();
 
-// The plain difference keeps at least this share of its digits.
+// The largest relative error (its error bound over its size) at which the
+// plain difference is taken as it is: at 1e-12 it still holds about 12 digits.
 constexpr double fewDigitsLost = 1e-12;
 
 // R·T/P - (V - b) at a root V of the cubic of (a, b) at T and P, cm3/mol: there

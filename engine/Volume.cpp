@@ -93,23 +93,25 @@ bool AllModerate(Doubles... xs) {
 // and the same cubic in t = V / scale: t^3 + d1 t^2 + d2 t + d3 = 0. Where a
 // coefficient is huge or tiny, scale is a power of two near the size of the
 // roots, so that the powers of the d's stay finite where those of the c's
-// overflow; every step of the closed form scales exactly with a power of two,
-// so solved in t the roots keep every digit that they have when solved in V.
-// Where every coefficient is moderate, no step overflows or underflows in
-// either scale, scaling would change no bit, and the scale is 1.
+// overflow. Every step of the closed form scales exactly with a power of two
+// but the cube root, which can differ in its last unit: the closed-form roots
+// solved in t then differ from those solved in V in their last unit or two (as
+// where the reduced coefficient p rounds to 0). The real roots are polished on
+// the pressure afterwards; a complex pair is not, and keeps that difference.
+// Where every coefficient is moderate, the cubic is solved in V (scale 1).
 struct StateCubic {
   double a, b, T, P, sqrtT;
-  // a, b, T and P moderate: every term that the polish and GivesBackPressureAt
-  // work out at a V below 2^150 is a normal number
-  bool ordinary;
+  // a, b, T and P within 2^±64: every term that the polish and
+  // GivesBackPressureAt work out at a V below 2^150 is a normal number
+  bool stateModerate;
   double c1, c2, c3;
-  bool moderate;  // every |c| moderate, so finite, and solved unscaled
+  bool coefficientsModerate;  // every |c| within 2^±64, so finite: solved in V, unscaled
   double scale = 1.0, inverseScale = 1.0, d1, d2, d3;
   double d2Terms;  // |b^2| + |R·T·b/P| + |a/(P·√T)| in t: d2's size before its terms cancel
 
   StateCubic(double a_, double b_, double T_, double P_)
       : a(a_), b(b_), T(T_), P(P_), sqrtT(std::sqrt(T_)),
-        ordinary(AllModerate(a_, b_, T_, P_)) {
+        stateModerate(AllModerate(a_, b_, T_, P_)) {
     const double pst = P * sqrtT;
     const double repulsionTerm = R * T * b / P;
     const double attractionTerm = a / pst;
@@ -120,18 +122,18 @@ struct StateCubic {
     d2 = c2;
     d3 = c3;
     d2Terms = b * b + std::abs(repulsionTerm) + std::abs(attractionTerm);
-    moderate = AllModerate(std::abs(c1), std::abs(c2), std::abs(c3));
-    if (!moderate && Finite()) ScaleToTheRoots();
+    coefficientsModerate = AllModerate(std::abs(c1), std::abs(c2), std::abs(c3));
+    if (!coefficientsModerate && Finite()) ScaleToTheRoots();
   }
 
   bool Finite() const {
-    return moderate || (std::isfinite(c1) && std::isfinite(c2) && std::isfinite(c3));
+    return coefficientsModerate || (std::isfinite(c1) && std::isfinite(c2) && std::isfinite(c3));
   }
 
   // The closed-form roots in V, solved in t.
   CubicRoots ClosedFormRoots() const {
     CubicRoots r = Engine::CubicEquation(d1, d2, d3);
-    if (!moderate)
+    if (!coefficientsModerate)
       for (auto& row : r)
         for (double& entry : row) entry *= scale;
     return r;
@@ -289,13 +291,13 @@ bool GivesBackPressureAt(const StateCubic& s, double V) {
 }
 
 // GivesBackPressureAt the polished root, told at once from the polish's own
-// residual and size where it can be. For an ordinary state and V below 2^150
+// residual and size where it can be. For a moderate state and V below 2^150
 // every term of both computations is a normal number, and their residuals
 // differ by at most about ten units of rounding of GivesBackPressureAt's size,
 // itself at most twice the polish's: a residual within a quarter of the
 // tolerance of the polish's size passes both.
 bool GivesBackPressure(const StateCubic& s, const Polished& root) {
-  const bool clearly = s.ordinary && root.V < 0x1p150 &&
+  const bool clearly = s.stateModerate && root.V < 0x1p150 &&
                        std::abs(root.residual) <= rootTolerance / 4.0 * root.size;
   return clearly || GivesBackPressureAt(s, root.V);
 }

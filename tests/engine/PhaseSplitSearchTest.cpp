@@ -263,10 +263,9 @@ TEST(HomogenizationSearchTest, DewPointOfTheIncipientVapourGivesBackTheLiquid) {
 
 // Near a critical point the compositions settle slowly while the sum
 // difference is already 0 or the pressure no longer moves: such a stop is a
-// solution only once both phases have one fugacity per component. The first
-// case used to stop at 7.72305 MPa. A solution shown agrees, in pressure and
-// incipient phase, with a 30-digit equal-fugacity solve apart from the search
-// (P 0: none was found there).
+// solution only once both phases have one fugacity per component. A solution
+// shown agrees, in pressure and incipient phase, with a 30-digit
+// equal-fugacity solve apart from the search (P 0: none was found there).
 TEST(HomogenizationSearchTest, ReportsASolutionOnlyWhereTheFugacitiesAgree) {
   struct Case {  // start 0: the Raoult pressure; incipient: the fraction of component there
     Composition z;
@@ -275,12 +274,10 @@ TEST(HomogenizationSearchTest, ReportsASolutionOnlyWhereTheFugacitiesAgree) {
     double incipient;
   };
   const Case cases[] = {
-      {Binary(CO2, 0.5, CH4), 250.7313, 0.0, 7.801068, 7.72383014434, CO2, 0.498403581485},
       {Binary(CH4, 0.8324, nC4H10), 258.47, 0.0, 11.43854, 11.2142596581, CH4, 0.860186389},
       {Binary(CH4, 0.8324, nC4H10), 258.47, 1.0, 11.43854, 0.0, CH4, 0.0},
       {Binary(CO2, 0.0547, CH4), 177.66, 1.0, 0.0, 2.24339021162, CO2, 0.356177778171},
       {Binary(CO, 0.9, nC8H18), 80.0, 1.0, 0.0, 0.0, CO, 0.0}};
-  int solved = 0;
   for (const Case& c : cases) {
     Engine engine;
     HomogenizationSetup setup = PressureSearchFromRaoult(engine, c.z, c.T, c.split);
@@ -289,13 +286,12 @@ TEST(HomogenizationSearchTest, ReportsASolutionOnlyWhereTheFugacitiesAgree) {
     const Composition& whole = c.split == 1.0 ? found.y : found.x;
     for (int i = 0; i < ComponentCount; ++i)
       EXPECT_NEAR(whole[i], c.z[i], 1e-12) << "the phase that is the mixture, at " << c.T << " K";
+    EXPECT_EQ(found.run.Failed(), c.P == 0.0) << c.T << " K, split " << c.split;
     if (found.run.Failed()) continue;
-    ++solved;
     const Composition& incipient = c.split == 1.0 ? found.x : found.y;
     EXPECT_NEAR(found.P, c.P, 1e-8 * c.P) << c.T << " K";
     EXPECT_NEAR(incipient[c.component], c.incipient, 1e-6) << c.T << " K";
   }
-  EXPECT_GE(solved, 2);
 }
 
 // Beyond the Normaliser's range the phase is rescaled through its largest

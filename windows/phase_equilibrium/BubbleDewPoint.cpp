@@ -153,21 +153,17 @@ void BubbleDewPoint::ShowPhaseCaptions() {
   Label("PhaseY1").SetText(QStringLiteral("Phase Y"));
 }
 
-// The result area, but for the captions of the phases.
-void BubbleDewPoint::EmptyResultArea() {
+// The result area, the mark of a solution phase in the captions included.
+void BubbleDewPoint::EmptyResults() {
   EmptyPhaseLists(*this);
   Label("ResultText").SetText({});
   Label("Answer").SetText({});
-}
-
-void BubbleDewPoint::EmptyResults() {
-  EmptyResultArea();
   ShowPhaseCaptions();
 }
 
 // The first approach, its edits and the results that came from it go together.
 void BubbleDewPoint::ForgetFirstApproach() {
-  EmptyResultArea();
+  EmptyResults();
   lists_.Clear();
   start_.reset();
   Field("dataEntry2").SetText({});
@@ -176,16 +172,12 @@ void BubbleDewPoint::ForgetFirstApproach() {
 // A first approach that computes nothing leaves nothing to go on from.
 void BubbleDewPoint::RefuseFirstApproach(const QString& message) {
   ForgetFirstApproach();
-  ShowPhaseCaptions();
   Field("dataEntry2").SetText(message);
 }
 
-// What was computed for a composition the fluid window no longer holds goes.
-void BubbleDewPoint::Event_CompositionChanged() {
-  if (!start_ || start_->z == Globals.fraction) return;
-  ForgetFirstApproach();
-  ShowPhaseCaptions();
-}
+// What was computed for a composition the fluid window no longer holds goes,
+// refusals included.
+void BubbleDewPoint::Event_CompositionChanged() { ForgetFirstApproach(); }
 
 // A calculate that computes nothing leaves no result of the one before.
 void BubbleDewPoint::RefuseCalculation(const QString& message) {
@@ -246,6 +238,7 @@ void BubbleDewPoint::calculate_Action() {
 
   const SearchRunning running(searching_);
   const PhaseSplit found = HomogenizationSearch(Globals, setup, YieldToWindows);
+  if (!start_) return;  // the composition changed while the search ran
   StorePhases({found.phases.K, found.x, found.y});
   lists_.Hold(found.x, found.y);  // a second calculate goes on from here
 

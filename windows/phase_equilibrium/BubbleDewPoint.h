@@ -44,7 +44,6 @@ class BubbleDewPoint : public fw::Window {
   double Split() const;
   void ShowPhaseCaptions();
   void MarkSolutionPhase(bool liquidMode, bool vapourMode, const PhasePair& phases);
-  void EmptyResultArea();
   void EmptyResults();
   void ForgetFirstApproach();
   void RefuseFirstApproach(const QString& message);

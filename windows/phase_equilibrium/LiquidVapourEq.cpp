@@ -130,10 +130,9 @@ void LiquidVapourEq::RefuseFirstApproach(const QString& message) {
   Field("dataEntry2").SetText(message);
 }
 
-// What was computed for a composition the fluid window no longer holds goes.
-void LiquidVapourEq::Event_CompositionChanged() {
-  if (start_ && start_->z != Globals.fraction) ForgetFirstApproach();
-}
+// What was computed for a composition the fluid window no longer holds goes,
+// refusals included.
+void LiquidVapourEq::Event_CompositionChanged() { ForgetFirstApproach(); }
 
 // A calculate that computes nothing leaves no result of the one before.
 void LiquidVapourEq::RefuseCalculation(const QString& message) {
@@ -191,23 +190,38 @@ void LiquidVapourEq::calculate_Action() {
   const LiquidVapourSetup setup{start_->z, start_->K, *volume, *kelvin, *pressure, *fraction};
   const SearchRunning running(searching_);
   const LiquidVapourSplit found = LiquidVapourSearch(Globals, setup, YieldToWindows);
+  if (!start_) return;  // the composition changed while the search ran
   if (!found.started) return FailAtOnce();
   Globals.K_liq_vap = found.split.phases.K;
   start_->K = found.split.phases.K;  // a second calculate goes on from here
 
-  // Two phases that are one take no share of the volume each.
-  const Verdict verdict = Judge(found.split);
-  if (verdict == Verdict::Trivial) {
-    List("ListBoxFracX").DeleteAllRows();
-    List("ListBoxFracY").DeleteAllRows();
-  } else {
-    ShowVapourFraction(found.vapourFraction);
+  if (Judge(found.split) == Verdict::Trivial) {
+    if (const std::optional<PhaseSplit> state = OnePhaseState(Globals, setup.z, *volume, *kelvin))
+      return ShowOnePhase(*state);
   }
-  ShowPhaseSplit(*this, found.split, setup.z);
-  Label("ResultText").SetText(VerdictText(verdict, found.split.run));
-  if (found.split.run.Converged() && verdict != Verdict::Trivial &&
-      !IsVolumeShare(found.vapourFraction))
+  ShowSearchEnd(found);
+}
+
+// The phases of the search's last point and the share of the volume in each.
+// A run that ended at one phase gets here only where the mixture cannot be one
+// phase: it failed.
+void LiquidVapourEq::ShowSearchEnd(const LiquidVapourSplit& found) {
+  const SecantRun& run = found.split.run;
+  ShowVapourFraction(found.vapourFraction);
+  ShowPhaseSplit(*this, found.split, start_->z);
+  Label("ResultText").SetText(
+      VerdictText(run.Failed() ? Verdict::NoSolution : Verdict::Solution, run));
+  if (run.Converged() && !IsVolumeShare(found.vapourFraction))
     Label("ResultText").SetText(kFractionsOutOfRange);
+}
+
+// The mixture as one phase at the given volume and temperature: two phases
+// that are one take no share of the volume each.
+void LiquidVapourEq::ShowOnePhase(const PhaseSplit& state) {
+  List("ListBoxFracX").DeleteAllRows();
+  List("ListBoxFracY").DeleteAllRows();
+  ShowPhaseSplit(*this, state, state.x);
+  Label("ResultText").SetText(kTrivialSolution);
 }
 
 void LiquidVapourEq::Clear_Action() {

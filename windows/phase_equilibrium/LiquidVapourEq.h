@@ -8,7 +8,7 @@
 
 #include <optional>
 
-#include "engine/PhaseSplitSearch.h"
+#include "engine/PhaseEquilibria.h"
 #include "framework/Window.h"
 #include "windows/common/ScrolledPanel.h"
 #include "windows/phase_equilibrium/FirstApproachLists.h"
@@ -42,6 +42,8 @@ class LiquidVapourEq : public fw::Window {
   void RefuseFirstApproach(const QString& message);
   void RefuseCalculation(const QString& message);
   void ShowVapourFraction(double w);
+  void ShowSearchEnd(const LiquidVapourSplit& found);
+  void ShowOnePhase(const PhaseSplit& state);
 
   std::optional<Start> start_;
   phase_equilibrium::FirstApproachLists lists_;

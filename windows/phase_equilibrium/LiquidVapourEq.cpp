@@ -195,22 +195,21 @@ void LiquidVapourEq::calculate_Action() {
   Globals.K_liq_vap = found.split.phases.K;
   start_->K = found.split.phases.K;  // a second calculate goes on from here
 
-  if (Judge(found.split) == Verdict::Trivial) {
+  Verdict verdict = Judge(found.split);
+  if (verdict == Verdict::Trivial) {
     if (const std::optional<PhaseSplit> state = OnePhaseState(Globals, setup.z, *volume, *kelvin))
       return ShowOnePhase(*state);
+    verdict = Verdict::NoSolution;  // no one phase can fill the volume there
   }
-  ShowSearchEnd(found);
+  ShowSearchEnd(found, verdict);
 }
 
 // The phases of the search's last point and the share of the volume in each.
-// A run that ended at one phase gets here only where the mixture cannot be one
-// phase: it failed.
-void LiquidVapourEq::ShowSearchEnd(const LiquidVapourSplit& found) {
+void LiquidVapourEq::ShowSearchEnd(const LiquidVapourSplit& found, Verdict verdict) {
   const SecantRun& run = found.split.run;
   ShowVapourFraction(found.vapourFraction);
   ShowPhaseSplit(*this, found.split, start_->z);
-  Label("ResultText").SetText(
-      VerdictText(run.Failed() ? Verdict::NoSolution : Verdict::Solution, run));
+  Label("ResultText").SetText(VerdictText(verdict, run));
   if (run.Converged() && !IsVolumeShare(found.vapourFraction))
     Label("ResultText").SetText(kFractionsOutOfRange);
 }

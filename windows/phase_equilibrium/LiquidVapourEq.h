@@ -12,6 +12,7 @@
 #include "framework/Window.h"
 #include "windows/common/ScrolledPanel.h"
 #include "windows/phase_equilibrium/FirstApproachLists.h"
+#include "windows/phase_equilibrium/PhaseWindowParts.h"
 
 class LiquidVapourEq : public fw::Window {
   Q_OBJECT
@@ -42,7 +43,7 @@ class LiquidVapourEq : public fw::Window {
   void RefuseFirstApproach(const QString& message);
   void RefuseCalculation(const QString& message);
   void ShowVapourFraction(double w);
-  void ShowSearchEnd(const LiquidVapourSplit& found);
+  void ShowSearchEnd(const LiquidVapourSplit& found, phase_equilibrium::Verdict verdict);
   void ShowOnePhase(const PhaseSplit& state);
 
   std::optional<Start> start_;

@@ -171,9 +171,13 @@ std::optional<PhaseSplit> OnePhaseState(Engine& engine, const Composition& z, do
                                         double T) {
   const double P = engine.Pressure(z, T, volume);
   if (!(P > 0.0) || !std::isfinite(P)) return std::nullopt;
+  // ∂P/∂V < 0, times V - b: the pressure's repulsion term above its attraction
+  // term times (2V + b)(V - b)/(V(V + b)), a factor below 2. In this form
+  // nothing underflows for a dilute gas, where both terms of the slope do.
   const double a = engine.aMixture(z), b = engine.bMixture(z);
-  const RedlichKwongTerms slope = RedlichKwongSlopeTerms(a, b, T, std::sqrt(T), volume);
-  if (!(slope.attraction < slope.repulsion)) return std::nullopt;
+  const RedlichKwongTerms terms = RedlichKwongPressureTerms(a, b, T, std::sqrt(T), volume);
+  const double factor = (2.0 * volume + b) / (volume + b) * ((volume - b) / volume);
+  if (!(terms.attraction * factor < terms.repulsion)) return std::nullopt;
 
   engine.Fugacities(z, T, P, volume);
   PhaseSplit state;

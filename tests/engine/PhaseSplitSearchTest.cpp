@@ -429,3 +429,12 @@ TEST(LiquidVapourSearchTest, APassWhosePhaseSumsCannotDivideEndsWithThePhasesBef
   EXPECT_NEAR(sumX, 1.0, 1e-15);
   EXPECT_NEAR(sumY, 1.0, 1e-15);
 }
+
+// A gas at 1e300 cm3/mol, where both terms of ∂P/∂V underflow, is one phase at
+// the ideal-gas pressure R·T/V.
+TEST(OnePhaseStateTest, ADiluteGasIsOnePhase) {
+  Engine engine;
+  const std::optional<PhaseSplit> gas = OnePhaseState(engine, Binary(CO2, 0.8, N2), 1e300, 300.0);
+  ASSERT_TRUE(gas.has_value());
+  EXPECT_NEAR(gas->P, 8.314472 * 300.0 / 1e300, 1e-12 * gas->P);
+}

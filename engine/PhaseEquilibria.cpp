@@ -172,11 +172,16 @@ std::optional<PhaseSplit> OnePhaseState(Engine& engine, const Composition& z, do
   const double P = engine.Pressure(z, T, volume);
   if (!(P > 0.0) || !std::isfinite(P)) return std::nullopt;
   // ∂P/∂V < 0, times V - b: the pressure's repulsion term above its attraction
-  // term times (2V + b)(V - b)/(V(V + b)), a factor below 2. In this form
-  // nothing underflows for a dilute gas, where both terms of the slope do.
+  // term times (2V + b)(V - b)/(V(V + b)) = (2 + r)(1 - r)/(1 + r), r = b/V.
+  // Written in r, the factor (above 0, at most 2) is finite at every volume
+  // above b; 2V + b itself overflows from V = 2^1023 on. For a dilute gas the
+  // slope's two terms underflow, and from about 1e154 cm3/mol, where √T·V·(V + b)
+  // overflows, the attraction term is 0 too: the test then rests on the
+  // repulsion term, above 0 with P.
   const double a = engine.aMixture(z), b = engine.bMixture(z);
   const RedlichKwongTerms terms = RedlichKwongPressureTerms(a, b, T, std::sqrt(T), volume);
-  const double factor = (2.0 * volume + b) / (volume + b) * ((volume - b) / volume);
+  const double r = b / volume;
+  const double factor = (2.0 + r) / (1.0 + r) * (1.0 - r);
   if (!(terms.attraction * factor < terms.repulsion)) return std::nullopt;
 
   engine.Fugacities(z, T, P, volume);

@@ -90,11 +90,20 @@ inline bool IsVolumeShare(double vapourFraction) {
   return vapourFraction > 0.0 && vapourFraction <= 1.0;
 }
 
-// The mixture z held at `volume` and T as one phase: its own pressure there,
-// and both phases the mixture itself, each with that molar volume and the
-// mixture's fugacity coefficients (K-values all 1). The run is a stop at one
-// phase at that pressure. Empty where the mixture cannot be one phase there:
-// its pressure is not above 0 or not finite, or does not fall as the volume
-// grows (mechanically unstable), or `volume` is not above its co-volume.
+// The mixture z held at `volume` (cm3/mol) and T (K) as one phase: its own
+// pressure there (MPa), and both phases the mixture itself, each with that
+// molar volume and the mixture's fugacity coefficients (K-values all 1).
+// Empty where the mixture cannot be one phase there: its pressure is not above
+// 0 or not finite, or does not fall as the volume grows (mechanically
+// unstable), or `volume` is not above its co-volume.
+// - A returned state has overwritten the engine's Coefficient and Fugacity
+//   arrays with its own values (Fugacities at this state); an empty result
+//   leaves them as they were.
+// - A fugacity coefficient is NaN where φ_i is not a finite double above 0:
+//   close to the co-volume, within about 0.5 % of it for most mixtures and
+//   up to 2 % where a trace component's co-volume is many times the mixture's.
+// - The run is no search: its point is the pressure, its outcome OnePhase and
+//   its last pass 0, so that SecantRun::Failed() is true. Callers read the
+//   state itself, not the run, as the result.
 std::optional<PhaseSplit> OnePhaseState(Engine& engine, const Composition& z, double volume,
                                         double T);

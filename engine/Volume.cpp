@@ -80,9 +80,10 @@ bool SolveNegativeP(double p, double q, CubicRoots& r) {
   return true;
 }
 
-// Whether the numbers all lie within 2^±64: false where one is 0, negative,
-// infinite or NaN (a NaN fails the sum). Products and quotients of a handful
-// of such numbers stay far inside the range of normal doubles.
+// Whether the smallest number is at least 2^-64 and their sum at most 2^64, so
+// that each lies within 2^±64: false where one is 0, negative, infinite or NaN
+// (a NaN fails the sum). Products and quotients of a handful of such numbers
+// stay far inside the range of normal doubles.
 template <class... Doubles>
 bool AllModerate(Doubles... xs) {
   return std::min({xs...}) >= 0x1p-64 && (xs + ...) <= 0x1p64;
@@ -101,11 +102,13 @@ bool AllModerate(Doubles... xs) {
 // Where every coefficient is moderate, the cubic is solved in V (scale 1).
 struct StateCubic {
   double a, b, T, P, sqrtT;
-  // a, b, T and P within 2^±64: every term that the polish and
-  // GivesBackPressureAt work out at a V below 2^150 is a normal number
+  // AllModerate(a, b, T, P): every term that the polish and
+  // GivesBackPressureAt work out at a V below 2^150 is then a normal number
   bool stateModerate;
   double c1, c2, c3;
-  bool coefficientsModerate;  // every |c| within 2^±64, so finite: solved in V, unscaled
+  // AllModerate(|c1|, |c2|, |c3|): the smallest |c| at least 2^-64, their sum at
+  // most 2^64, so every one finite. Such a cubic is solved in V, unscaled.
+  bool coefficientsModerate;
   double scale = 1.0, inverseScale = 1.0, d1, d2, d3;
   double d2Terms;  // |b^2| + |R·T·b/P| + |a/(P·√T)| in t: d2's size before its terms cancel
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "EngineTestSupport.h"
@@ -430,11 +431,14 @@ TEST(LiquidVapourSearchTest, APassWhosePhaseSumsCannotDivideEndsWithThePhasesBef
   EXPECT_NEAR(sumY, 1.0, 1e-15);
 }
 
-// A gas at 1e300 cm3/mol, where both terms of ∂P/∂V underflow, is one phase at
-// the ideal-gas pressure R·T/V.
+// A gas from 1e300 cm3/mol, where the attraction term and both terms of ∂P/∂V
+// are 0, up to the largest double, where 2V + b does not fit in one, is one
+// phase at R·T/V.
 TEST(OnePhaseStateTest, ADiluteGasIsOnePhase) {
   Engine engine;
-  const std::optional<PhaseSplit> gas = OnePhaseState(engine, Binary(CO2, 0.8, N2), 1e300, 300.0);
-  ASSERT_TRUE(gas.has_value());
-  EXPECT_NEAR(gas->P, 8.314472 * 300.0 / 1e300, 1e-12 * gas->P);
+  for (const double volume : {1e300, 0x1p1023, std::numeric_limits<double>::max()}) {
+    const std::optional<PhaseSplit> gas = OnePhaseState(engine, Binary(CO2, 0.8, N2), volume, 300.0);
+    ASSERT_TRUE(gas.has_value()) << volume;
+    EXPECT_NEAR(gas->P, 8.314472 * 300.0 / volume, 1e-12 * gas->P) << volume;
+  }
 }
